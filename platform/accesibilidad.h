@@ -1,0 +1,19 @@
+#pragma once
+// Hints: each control's hint is its tooltip, its status tip (which the main
+// window shows in its two hint labels) and its accessible description.
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+namespace plataforma {
+
+void PonerPista(QWidget* w, const QString& pista);
+// Screen readers already read a control's text as its name. With
+// ZIFRA_A11Y_IDS=1 every named widget publishes its objectName as its
+// description instead, for tools that drive the game from outside.
+void PublicarAccesibilidad(QWidget* raiz);
+// Yellow hints that show at once and hide after five seconds.
+void InstalarPistas(QApplication& app);
+
+} // namespace plataforma

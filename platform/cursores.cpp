@@ -1,0 +1,38 @@
+#include "platform/cursores.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+namespace plataforma {
+
+namespace {
+// Fingertip of the generated hand picture.
+constexpr int kPuntaX = 9;
+constexpr int kPuntaY = 1;
+bool g_espera = false;
+} // namespace
+
+QCursor CursorMano() {
+    static const QCursor mano = [] {
+        QPixmap dibujo(QStringLiteral(":/cursores/cursor_mano.png"));
+        return dibujo.isNull() ? QCursor(Qt::PointingHandCursor)
+                               : QCursor(dibujo, kPuntaX, kPuntaY);
+    }();
+    return mano;
+}
+
+void PonerCursorEspera() {
+    // One remembered cursor, as the old routine kept: a second call only
+    // keeps the hourglass.
+    if (g_espera) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    g_espera = true;
+}
+
+void QuitarCursorEspera() {
+    if (!g_espera) return;
+    QApplication::restoreOverrideCursor();
+    g_espera = false;
+}
+
+} // namespace plataforma

@@ -1,0 +1,84 @@
+#include "platform/mensajes.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace plataforma {
+
+const QString kTituloPrograma = QStringLiteral("Zifra Sumas y Restas");
+
+namespace {
+Contestador g_contestador;
+ContestadorModal g_contestador_modal;
+ObservadorPitido g_observador_pitido;
+
+QMessageBox::Icon IconoQt(Icono i) {
+    switch (i) {
+    case Icono::Informacion:
+        return QMessageBox::Information;
+    case Icono::Pregunta:
+        return QMessageBox::Question;
+    case Icono::Aviso:
+        return QMessageBox::Warning;
+    case Icono::Error:
+        return QMessageBox::Critical;
+    case Icono::Ninguno:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+int MostrarMensaje(const Mensaje& m) {
+    if (g_contestador) return g_contestador(m);
+    QMessageBox caja(IconoQt(m.icono), m.titulo, m.texto, QMessageBox::NoButton,
+                     QApplication::activeWindow());
+    if (m.botones == Botones::SiNo) {
+        caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        caja.setDefaultButton(m.por_defecto == RespuestaNo ? QMessageBox::No : QMessageBox::Yes);
+    } else {
+        caja.setStandardButtons(QMessageBox::Ok);
+    }
+    const int r = caja.exec();
+    if (m.botones == Botones::SiNo) return r == QMessageBox::Yes ? RespuestaSi : RespuestaNo;
+    return RespuestaAceptar;
+}
+
+bool Preguntar(const QString& texto, Respuesta por_defecto) {
+    return MostrarMensaje({kTituloPrograma, texto, Icono::Pregunta, Botones::SiNo, por_defecto}) ==
+           RespuestaSi;
+}
+
+void Informar(const QString& texto) {
+    MostrarMensaje({kTituloPrograma, texto, Icono::Informacion, Botones::Aceptar});
+}
+
+void AvisarError(const QString& texto) {
+    Pitido();
+    MostrarMensaje({kTituloPrograma, texto, Icono::Error, Botones::Aceptar});
+}
+
+void Pitido() {
+    if (g_observador_pitido)
+        g_observador_pitido();
+    else
+        QApplication::beep();
+}
+
+int EjecutarModal(QDialog* dialogo) {
+    if (g_contestador_modal) return g_contestador_modal(dialogo);
+    return dialogo->exec();
+}
+
+void FijarContestador(Contestador c) {
+    g_contestador = std::move(c);
+}
+void FijarContestadorModal(ContestadorModal c) {
+    g_contestador_modal = std::move(c);
+}
+void FijarObservadorPitido(ObservadorPitido o) {
+    g_observador_pitido = std::move(o);
+}
+
+} // namespace plataforma

@@ -1,0 +1,17 @@
+#pragma once
+// The three short effects the program carries inside itself. They play
+// asynchronously; a new one cuts off the one still playing. With no audio
+// device they stay silent and never block.
+#include <functional>
+
+namespace plataforma {
+
+enum class Sonido { Acierto, Fallo, Tecla };
+
+void CargarSonidos();
+void Tocar(Sonido s);
+
+// Test seam: told of every sound played.
+void FijarObservadorSonidos(std::function<void(Sonido)> o);
+
+} // namespace plataforma

@@ -1,0 +1,35 @@
+#include "platform/ticks.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace plataforma {
+namespace {
+bool g_instantaneas = false;
+
+QElapsedTimer& Reloj() {
+    static QElapsedTimer reloj = [] {
+        QElapsedTimer r;
+        r.start();
+        return r;
+    }();
+    return reloj;
+}
+} // namespace
+
+uint32_t Ticks() {
+    return static_cast<uint32_t>(Reloj().elapsed());
+}
+
+void Dormir(uint32_t ms) {
+    if (!g_instantaneas) QThread::msleep(ms);
+}
+
+void FijarEsperasInstantaneas(bool instantaneas) {
+    g_instantaneas = instantaneas;
+}
+bool EsperasInstantaneas() {
+    return g_instantaneas;
+}
+
+} // namespace plataforma
