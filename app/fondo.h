@@ -1,0 +1,13 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+// Where copies of a w x h picture go to cover a W x H image: the first row
+// starts at x = 0, every later row at x = 1, and a row ends only once x has
+// gone past W (so the last row may start just below the image, unseen).
+// Empty for an empty picture.
+std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h);
+
+// Tiles a picture file over the main window's background.
+void CargarFondo(const QString& ruta);
