@@ -1,0 +1,308 @@
+#include "app/form_menu.h"
+
+#include "app/fondo.h"
+#include "app/imagen_animada.h"
+#include "app/juego.h"
+#include "app/menu_principal.h"
+#include "app/panel_juego.h"
+#include "app/servicios.h"
+#include "app/ventanas.h"
+#include "platform/accesibilidad.h"
+#include "platform/escritorio.h"
+#include "platform/mensajes.h"
+#include "platform/sonidos.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+TForm_menu* Form_menu = nullptr;
+
+namespace {
+const QColor kColorVentana(0xA6, 0xCA, 0xF0);
+const QColor kAzulPanel(0x00, 0x80, 0xFF);
+const QColor kMagentaPanel(0xB7, 0x00, 0xB7);
+const QColor kAmarilloPista(0xFF, 0xFF, 0x80);
+
+QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QString::fromLatin1(nombre));
+    return l;
+}
+
+QGroupBox* Marco(const char* nombre, const QString& titulo, QWidget* padre) {
+    auto* g = new QGroupBox(titulo, padre);
+    g->setObjectName(QString::fromLatin1(nombre));
+    g->setAutoFillBackground(true);
+    return g;
+}
+
+void ColorTexto(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+QFont Letra(int pixeles, bool negrita, bool cursiva = false, const QString& familia = {}) {
+    QFont f;
+    if (!familia.isEmpty()) f.setFamily(familia);
+    f.setPixelSize(pixeles);
+    f.setBold(negrita);
+    f.setItalic(cursiva);
+    return f;
+}
+
+QLabel* EtiquetaDePanel(const char* nombre, const QString& texto, const QColor& color) {
+    auto* l = Etiqueta(nombre, texto, nullptr);
+    // A Times-like face fits the captions in the panels as they were designed.
+    QFont f = Letra(24, true, true, QStringLiteral("Liberation Serif"));
+    f.setStyleHint(QFont::Serif);
+    // Where that face is missing, a wider serif shrinks until the caption fits.
+    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(texto) > 440)
+        f.setPixelSize(f.pixelSize() - 1);
+    l->setFont(f);
+    ColorTexto(l, color);
+    return l;
+}
+} // namespace
+
+TForm_menu::TForm_menu(QWidget* parent) : QMainWindow(parent) {
+    Form_menu = this;
+    setObjectName(QStringLiteral("Form_menu"));
+    setWindowTitle(QStringLiteral("Zifra Sumas y Restas."));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kColorVentana);
+    setPalette(p);
+    resize(773, 543);
+    CrearControles();
+    ConstruirMenuPrincipal(menuBar());
+    ConectarComandos();
+    FormCreate();
+    plataforma::PublicarAccesibilidad(this);
+}
+
+TForm_menu::~TForm_menu() {
+    if (Form_menu == this) Form_menu = nullptr;
+}
+
+QAction* TForm_menu::Accion(const char* nombre) const {
+    return findChild<QAction*>(QString::fromLatin1(nombre));
+}
+
+void TForm_menu::CrearControles() {
+    Fondo = new QWidget(this);
+    Fondo->setObjectName(QStringLiteral("Fondo"));
+    setCentralWidget(Fondo);
+    Image_fondopantalla = Etiqueta("Image_fondopantalla", {}, Fondo);
+    Image_fondopantalla->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image_fondopantalla_tmp = Etiqueta("Image_fondopantalla_tmp", {}, Fondo);
+    Image_fondopantalla_tmp->hide();
+
+    GroupBox_jugador = Marco("GroupBox_jugador", QStringLiteral("Jugador actual "), Fondo);
+    GroupBox_jugador->setGeometry(10, 5, 276, 86);
+    Label_nombrejugador =
+        Etiqueta("Label_nombrejugador", QStringLiteral("Sin nombre"), GroupBox_jugador);
+    Label_nombrejugador->setGeometry(14, 19, 248, 25);
+    Label_nombrejugador->setFont(Letra(18, true));
+    plataforma::PonerPista(Label_nombrejugador,
+                           QStringLiteral("Jugador/a que tiene el turno para jugar"));
+    Color95Button_jugadoranterior =
+        new QPushButton(QStringLiteral("<< Anterior"), GroupBox_jugador);
+    Color95Button_jugadoranterior->setObjectName(QStringLiteral("Color95Button_jugadoranterior"));
+    Color95Button_jugadoranterior->setGeometry(8, 53, 129, 27);
+    Color95Button_jugadorsiguiente =
+        new QPushButton(QStringLiteral("Siguiente >>"), GroupBox_jugador);
+    Color95Button_jugadorsiguiente->setObjectName(QStringLiteral("Color95Button_jugadorsiguiente"));
+    Color95Button_jugadorsiguiente->setGeometry(144, 52, 121, 27);
+    ActualizarBotonesTurno();
+
+    GroupBox_puntos = Marco("GroupBox_puntos", QStringLiteral("Puntos "), Fondo);
+    GroupBox_puntos->setGeometry(10, 95, 121, 61);
+    plataforma::PonerPista(GroupBox_puntos, QStringLiteral("Puntos del jugador actual"));
+    Label_puntos = Etiqueta("Label_puntos", QStringLiteral("0"), GroupBox_puntos);
+    Label_puntos->setGeometry(6, 20, 109, 34);
+    Label_puntos->setAlignment(Qt::AlignCenter);
+    Label_puntos->setFont(Letra(26, true));
+    ColorTexto(Label_puntos, Qt::blue);
+
+    GroupBox_controlpalabras = Marco("GroupBox_controlpalabras", QStringLiteral("Total  "), Fondo);
+    GroupBox_controlpalabras->setGeometry(10, 165, 121, 156);
+    GroupBox_pacertadas =
+        Marco("GroupBox_pacertadas", QStringLiteral("Aciertos "), GroupBox_controlpalabras);
+    GroupBox_pacertadas->setGeometry(8, 22, 106, 59);
+    plataforma::PonerPista(GroupBox_pacertadas,
+                           QStringLiteral("Aciertos totales del jugador actual"));
+    Label_pacertadas = Etiqueta("Label_pacertadas", QStringLiteral("0"), GroupBox_pacertadas);
+    Label_pacertadas->setGeometry(6, 20, 94, 32);
+    Label_pacertadas->setAlignment(Qt::AlignCenter);
+    Label_pacertadas->setFont(Letra(22, true));
+    ColorTexto(Label_pacertadas, Qt::blue);
+    GroupBox_pfalladas =
+        Marco("GroupBox_pfalladas", QStringLiteral("Fallos "), GroupBox_controlpalabras);
+    GroupBox_pfalladas->setGeometry(8, 87, 106, 54);
+    plataforma::PonerPista(GroupBox_pfalladas, QStringLiteral("Fallos totales del jugador actual"));
+    Label_pfalladas = Etiqueta("Label_pfalladas", QStringLiteral("0"), GroupBox_pfalladas);
+    Label_pfalladas->setGeometry(6, 18, 94, 30);
+    Label_pfalladas->setAlignment(Qt::AlignCenter);
+    Label_pfalladas->setFont(Letra(22, true));
+    ColorTexto(Label_pfalladas, Qt::red);
+
+    GroupBox1 = Marco("GroupBox1", QStringLiteral("Tiempo  "), Fondo);
+    GroupBox1->setGeometry(10, 330, 121, 61);
+    plataforma::PonerPista(GroupBox1, QStringLiteral("Tiempo tardado en la operación actual"));
+    Label_tiempo = Etiqueta("Label_tiempo", QStringLiteral("000:00"), GroupBox1);
+    Label_tiempo->setGeometry(6, 20, 109, 34);
+    Label_tiempo->setAlignment(Qt::AlignCenter);
+    Label_tiempo->setFont(Letra(20, true, false, QStringLiteral("monospace")));
+
+    Label_ayudas_hint1 = Etiqueta("Label_ayudas_hint1", QStringLiteral("Información :"), Fondo);
+    Label_ayudas_hint1->setGeometry(300, 15, 296, 51);
+    Label_ayudas_hint1->setWordWrap(true);
+    Label_ayudas_hint1->setFont(Letra(13, true));
+    Label_ayudas_hint1->setAutoFillBackground(true);
+    Label_ayudas_hint1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_ayudas_hint2 = Etiqueta("Label_ayudas_hint2", QStringLiteral("Información :"), Fondo);
+    Label_ayudas_hint2->setGeometry(10, 398, 591, 21);
+    Label_ayudas_hint2->setAutoFillBackground(true);
+    QPalette amarillo = Label_ayudas_hint2->palette();
+    amarillo.setColor(QPalette::Window, kAmarilloPista);
+    Label_ayudas_hint2->setPalette(amarillo);
+
+    struct DefPanel {
+        PanelJuego** panel;
+        QLabel** etiqueta;
+        const char* nombre;
+        const char* nombre_etiqueta;
+        const char* texto;
+        const char* pista;
+        QColor fondo;
+        QColor letra;
+    };
+    const DefPanel paneles[] = {
+        {&Panel1, &Label1, "Panel1", "Label1", "Sumas y Restas   SIN   llevarse",
+         "Jugar con sumas  y restas, ambas  SIN  llevarse", kAzulPanel, Qt::white},
+        {&Panel3, &Label2, "Panel3", "Label2", "Sumas CON llevadas, Restas SIN llevadas",
+         "Jugar con sumas  de  llevadas  y  con  restas  SIN  llevadas", kAzulPanel, Qt::white},
+        {&Panel2, &Label3, "Panel2", "Label3", "Sumas y Restas   CON   llevadas",
+         "Jugar con sumas  y  restas, ambas  CON  llevadas", kAzulPanel, Qt::white},
+        {&Panel4, &Label4, "Panel4", "Label4", "CON  llevadas, más difícil",
+         "Jugar con sumas  y  restas, ambas  CON  llevadas y más difícil", kAzulPanel, Qt::yellow},
+        {&Panel5, &Label5, "Panel5", "Label5", "Cálculo  mental",
+         "Operaciones horizontales, para calcular mentalmente. Elementos con valores "
+         "configurables.",
+         kMagentaPanel, Qt::yellow},
+    };
+    int arriba = 100;
+    for (const DefPanel& d : paneles) {
+        QLabel* etiqueta = EtiquetaDePanel(d.nombre_etiqueta, QString::fromUtf8(d.texto), d.letra);
+        auto* panel = new PanelJuego(QString::fromLatin1(d.nombre), d.fondo, etiqueta, Fondo);
+        panel->setGeometry(151, arriba, 450, 50);
+        etiqueta->setGeometry(0, 0, 450, 50);
+        plataforma::PonerPista(panel, QString::fromUtf8(d.pista));
+        plataforma::PonerPista(etiqueta, QString::fromUtf8(d.pista));
+        *d.panel = panel;
+        *d.etiqueta = etiqueta;
+        arriba += 60;
+    }
+
+    GIFImage1 = new ImagenAnimada(QStringLiteral("GIFImage1"), Fondo);
+    GIFImage1->setGeometry(620, 25, 116, 116);
+    GIFImage2 = new ImagenAnimada(QStringLiteral("GIFImage2"), Fondo);
+    GIFImage2->setGeometry(5, 390, 236, 180);
+
+    Timer_icono = new QTimer(this);
+    Timer_icono->setObjectName(QStringLiteral("Timer_icono"));
+    Timer_icono->setInterval(10);
+}
+
+void TForm_menu::FormCreate() {
+    IniciarJuego();
+    plataforma::CargarSonidos();
+    Image_fondopantalla->setGeometry(Fondo->rect());
+    Image_fondopantalla_tmp->setGeometry(Fondo->rect());
+    MostrarJugadorActual();
+    GIFImage1->Cargar(RutaDeInicio(QStringLiteral("animacion1.gif")));
+    GIFImage2->Cargar(RutaDeInicio(QStringLiteral("animacion2.gif")));
+}
+
+void TForm_menu::FormShow() {
+    const QSize pantalla = plataforma::TamanoPantalla();
+    if (pantalla.width() < 639 || pantalla.height() < 479)
+        plataforma::Informar(QStringLiteral(
+            "\nEste programa ha diso diseñado para una resolución mínima de pantalla de 640x480 "
+            "pixels. \n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no "
+            "serán visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a "
+            "640x480.\n"));
+    if (ExisteArchivo(QStringLiteral("fondo.bmp"))) CargarFondo(QStringLiteral("fondo.bmp"));
+    Timer_icono->start();
+}
+
+void TForm_menu::Timer_iconoTimer() {
+    if (primer_tick_) {
+        primer_tick_ = false;
+        Timer_icono->stop();
+        Timer_icono->setInterval(1000);
+        const int32_t recordado = juego.num_jugadores;
+        juego.num_jugadores = 0;
+        if (ExisteArchivo(QStringLiteral("acierto.mid"))) {
+            juego.musica_disponible =
+                MediaPlayer1.Abrir(RutaDeInicio(QStringLiteral("acierto.mid"))) ? 1 : 0;
+            if (!juego.musica_disponible)
+                plataforma::AvisarError(
+                    QStringLiteral("Error al abrir archivo de sonido para MediaPlayer."));
+        }
+        if (EjecutarJugadores() != QDialog::Accepted) juego.num_jugadores = recordado;
+        Timer_icono->start();
+    }
+    if (isMinimized())
+        plataforma::ParpadearBarraTareas(this);
+    else if (juego.contando_tiempo) {
+        ++juego.segundos;
+        MostrarTiempo();
+    }
+}
+
+void TForm_menu::ActualizarBotonesTurno() {
+    const bool varios = juego.num_jugadores >= 2;
+    Color95Button_jugadoranterior->setEnabled(varios);
+    Color95Button_jugadorsiguiente->setEnabled(varios);
+}
+
+bool TForm_menu::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        const QString pista = static_cast<QStatusTipEvent*>(e)->tip();
+        Label_ayudas_hint1->setText(pista);
+        Label_ayudas_hint2->setText(pista);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TForm_menu::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!mostrado_) {
+        mostrado_ = true;
+        FormShow();
+    }
+}
+
+void TForm_menu::closeEvent(QCloseEvent* e) {
+    // Only "Terminar" ends the game; a stray click on the close box must not.
+    if (juego.terminando)
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TForm_menu::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Image_fondopantalla->setGeometry(Fondo->rect());
+    Image_fondopantalla_tmp->setGeometry(Fondo->rect());
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The main window: current player panel, play panels, menus, and the timer
+// that drives the operation clock.
+#include "platform/musica.h"
+
+#include <QMainWindow>
+
+class ImagenAnimada;
+class PanelJuego;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class TForm_menu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm_menu(QWidget* parent = nullptr);
+    ~TForm_menu() override;
+
+    QAction* Accion(const char* nombre) const;
+    // Both turn buttons work only with two players or more.
+    void ActualizarBotonesTurno();
+
+    // Controls, under the names the rest of the game uses.
+    QWidget* Fondo = nullptr;
+    QLabel* Image_fondopantalla = nullptr;
+    QLabel* Image_fondopantalla_tmp = nullptr;
+    PanelJuego* Panel1 = nullptr;
+    PanelJuego* Panel2 = nullptr;
+    PanelJuego* Panel3 = nullptr;
+    PanelJuego* Panel4 = nullptr;
+    PanelJuego* Panel5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QGroupBox* GroupBox_jugador = nullptr;
+    QLabel* Label_nombrejugador = nullptr;
+    QPushButton* Color95Button_jugadoranterior = nullptr;
+    QPushButton* Color95Button_jugadorsiguiente = nullptr;
+    QGroupBox* GroupBox_puntos = nullptr;
+    QLabel* Label_puntos = nullptr;
+    QGroupBox* GroupBox_controlpalabras = nullptr;
+    QGroupBox* GroupBox_pacertadas = nullptr;
+    QLabel* Label_pacertadas = nullptr;
+    QGroupBox* GroupBox_pfalladas = nullptr;
+    QLabel* Label_pfalladas = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label_tiempo = nullptr;
+    QLabel* Label_ayudas_hint1 = nullptr;
+    QLabel* Label_ayudas_hint2 = nullptr;
+    ImagenAnimada* GIFImage1 = nullptr;
+    ImagenAnimada* GIFImage2 = nullptr;
+    plataforma::ReproductorMidi MediaPlayer1;
+    QTimer* Timer_icono = nullptr;
+
+    // Event handlers.
+    void FormCreate();
+    void FormShow();
+    void Timer_iconoTimer();
+    void Color95Button_jugadoranteriorClick();
+    void Color95Button_jugadorsiguienteClick();
+
+    // Menu commands.
+    void Iniciarnuevojuego1Click();
+    void Terminar1Click();
+    void m_sumasyrestasSinClick();
+    void m_sumasCon_restasSinClick();
+    void SumasCONllevadasRestasSINllevadasmsdifcil1Click();
+    void m_sumasyrestasConClick();
+    void SumasyRestasCONllevadasmsdifcil2Click();
+    void Clculomental1Click();
+    void Cambiodeturnojugadoresautomtico1Click();
+    void Cambiodeturnojugadoresmanual1Click();
+    void EditarvisualizarlasquemellevoClick();
+    void Modo1sumaralsustraendosiguiente1Click();
+    void Modo2restaralminuendosiguiente1Click();
+    void Hayquemarcarmanualmentecuandomellevo1Click();
+    void Marcarautomticamentecuandomellevo1Click();
+    void Nomarcarnuncacuandomellevo1Click();
+    void Agnadirnuevosjugadores1Click();
+    void Ayuda2Click();
+    void Autor1Click();
+    void Versin1Click();
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void CrearControles();
+    void ConectarComandos();
+    void ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)());
+    void MarcarSolo(const char* propia, std::initializer_list<const char*> grupo);
+    void RenovarVentanaDeRestas();
+    int EjecutarJugadores();
+
+    bool primer_tick_ = true;
+    bool mostrado_ = false;
+};
+
+extern TForm_menu* Form_menu;

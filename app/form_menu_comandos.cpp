@@ -1,0 +1,231 @@
+// What the main window's menus, panels and turn buttons do.
+#include "app/form_menu.h"
+
+#include "app/juego.h"
+#include "app/panel_juego.h"
+#include "app/servicios.h"
+#include "app/ventanas.h"
+#include "platform/escritorio.h"
+#include "platform/mensajes.h"
+#include "players/form_jugadores.h"
+#include "players/turnos.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QString kAutor =
+    QStringLiteral("\nZifra Sumas y Restas\n\nAutores: the Zifra project contributors\n");
+} // namespace
+
+void TForm_menu::ConectarComandos() {
+    struct Comando {
+        const char* nombre;
+        void (TForm_menu::*manejador)();
+    };
+    const Comando comandos[] = {
+        {"Iniciarnuevojuego1", &TForm_menu::Iniciarnuevojuego1Click},
+        {"Terminar1", &TForm_menu::Terminar1Click},
+        {"m_sumasyrestasSin", &TForm_menu::m_sumasyrestasSinClick},
+        {"m_sumasCon_restasSin", &TForm_menu::m_sumasCon_restasSinClick},
+        {"SumasCONllevadasRestasSINllevadasmsdifcil1",
+         &TForm_menu::SumasCONllevadasRestasSINllevadasmsdifcil1Click},
+        {"m_sumasyrestasCon", &TForm_menu::m_sumasyrestasConClick},
+        {"SumasyRestasCONllevadasmsdifcil2", &TForm_menu::SumasyRestasCONllevadasmsdifcil2Click},
+        {"Clculomental1", &TForm_menu::Clculomental1Click},
+        {"Cambiodeturnojugadoresautomtico1", &TForm_menu::Cambiodeturnojugadoresautomtico1Click},
+        {"Cambiodeturnojugadoresmanual1", &TForm_menu::Cambiodeturnojugadoresmanual1Click},
+        {"Editarvisualizarlasquemellevo", &TForm_menu::EditarvisualizarlasquemellevoClick},
+        {"Modo1sumaralsustraendosiguiente1", &TForm_menu::Modo1sumaralsustraendosiguiente1Click},
+        {"Modo2restaralminuendosiguiente1", &TForm_menu::Modo2restaralminuendosiguiente1Click},
+        {"Hayquemarcarmanualmentecuandomellevo1",
+         &TForm_menu::Hayquemarcarmanualmentecuandomellevo1Click},
+        {"Marcarautomticamentecuandomellevo1",
+         &TForm_menu::Marcarautomticamentecuandomellevo1Click},
+        {"Nomarcarnuncacuandomellevo1", &TForm_menu::Nomarcarnuncacuandomellevo1Click},
+        {"Agnadirnuevosjugadores1", &TForm_menu::Agnadirnuevosjugadores1Click},
+        {"Ayuda2", &TForm_menu::Ayuda2Click},
+        {"Autor1", &TForm_menu::Autor1Click},
+        {"Versin1", &TForm_menu::Versin1Click},
+    };
+    for (const Comando& c : comandos) {
+        auto manejador = c.manejador;
+        connect(Accion(c.nombre), &QAction::triggered, this,
+                [this, manejador] { (this->*manejador)(); });
+    }
+
+    // A click on a play panel is the same as choosing its menu item.
+    const std::pair<PanelJuego*, const char*> paneles[] = {
+        {Panel1, "m_sumasyrestasSin"}, {Panel3, "m_sumasCon_restasSin"},
+        {Panel2, "m_sumasyrestasCon"}, {Panel4, "SumasyRestasCONllevadasmsdifcil2"},
+        {Panel5, "Clculomental1"},
+    };
+    for (const auto& [panel, accion] : paneles) {
+        QAction* a = Accion(accion);
+        connect(panel, &PanelJuego::clic, a, &QAction::trigger);
+    }
+
+    connect(Color95Button_jugadoranterior, &QPushButton::clicked, this,
+            &TForm_menu::Color95Button_jugadoranteriorClick);
+    connect(Color95Button_jugadorsiguiente, &QPushButton::clicked, this,
+            &TForm_menu::Color95Button_jugadorsiguienteClick);
+    connect(Timer_icono, &QTimer::timeout, this, &TForm_menu::Timer_iconoTimer);
+}
+
+int TForm_menu::EjecutarJugadores() {
+    Form_jugadores->Edit_jugador1->clear();
+    return plataforma::EjecutarModal(Form_jugadores);
+}
+
+void TForm_menu::MarcarSolo(const char* propia, std::initializer_list<const char*> grupo) {
+    for (const char* nombre : grupo)
+        Accion(nombre)->setChecked(false);
+    Accion(propia)->setChecked(true);
+}
+
+// Play commands
+
+void TForm_menu::ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)()) {
+    MarcarSolo(propia, {"m_sumasyrestasSin", "m_sumasCon_restasSin",
+                        "SumasCONllevadasRestasSINllevadasmsdifcil1", "m_sumasyrestasCon",
+                        "SumasyRestasCONllevadasmsdifcil2", "Clculomental1"});
+    juego.tipo_juego = tipo;
+    siguiente();
+}
+
+void TForm_menu::m_sumasyrestasSinClick() {
+    ElegirJuego("m_sumasyrestasSin", 1, SiguienteSinLlevadas);
+}
+void TForm_menu::m_sumasCon_restasSinClick() {
+    ElegirJuego("m_sumasCon_restasSin", 2, SiguienteSumasConLlevadas);
+}
+void TForm_menu::SumasCONllevadasRestasSINllevadasmsdifcil1Click() {
+    ElegirJuego("SumasCONllevadasRestasSINllevadasmsdifcil1", 3, SiguienteSumasConLlevadas);
+}
+void TForm_menu::m_sumasyrestasConClick() {
+    ElegirJuego("m_sumasyrestasCon", 4, SiguienteConLlevadas);
+}
+void TForm_menu::SumasyRestasCONllevadasmsdifcil2Click() {
+    ElegirJuego("SumasyRestasCONllevadasmsdifcil2", 5, SiguienteConLlevadas);
+}
+void TForm_menu::Clculomental1Click() {
+    ElegirJuego("Clculomental1", 6, SiguienteCalculoMental);
+}
+
+// Configuration commands
+
+void TForm_menu::Cambiodeturnojugadoresautomtico1Click() {
+    MarcarSolo("Cambiodeturnojugadoresautomtico1", {"Cambiodeturnojugadoresmanual1"});
+    juego.cambio_automatico = 1;
+}
+
+void TForm_menu::Cambiodeturnojugadoresmanual1Click() {
+    MarcarSolo("Cambiodeturnojugadoresmanual1", {"Cambiodeturnojugadoresautomtico1"});
+    juego.cambio_automatico = 0;
+}
+
+void TForm_menu::EditarvisualizarlasquemellevoClick() {
+    juego.editar_llevadas = !juego.editar_llevadas;
+    Accion("Editarvisualizarlasquemellevo")->setChecked(juego.editar_llevadas);
+}
+
+// A subtraction on screen is drawn again under the new borrowing setting.
+void TForm_menu::RenovarVentanaDeRestas() {
+    const int32_t codigo = juego.ventana_actual;
+    if (codigo == SinVentana) return;
+    CerrarVentanaActual();
+    MostrarVentana(codigo);
+}
+
+void TForm_menu::Modo1sumaralsustraendosiguiente1Click() {
+    juego.modo_restas = 1;
+    MarcarSolo("Modo1sumaralsustraendosiguiente1", {"Modo2restaralminuendosiguiente1"});
+    RenovarVentanaDeRestas();
+}
+
+void TForm_menu::Modo2restaralminuendosiguiente1Click() {
+    juego.modo_restas = 2;
+    MarcarSolo("Modo2restaralminuendosiguiente1", {"Modo1sumaralsustraendosiguiente1"});
+    RenovarVentanaDeRestas();
+}
+
+namespace {
+const std::initializer_list<const char*> kMarcarLlevadas = {"Hayquemarcarmanualmentecuandomellevo1",
+                                                            "Marcarautomticamentecuandomellevo1",
+                                                            "Nomarcarnuncacuandomellevo1"};
+}
+
+void TForm_menu::Hayquemarcarmanualmentecuandomellevo1Click() {
+    juego.marcar_llevadas = 2;
+    MarcarSolo("Hayquemarcarmanualmentecuandomellevo1", kMarcarLlevadas);
+    RenovarVentanaDeRestas();
+}
+
+void TForm_menu::Marcarautomticamentecuandomellevo1Click() {
+    juego.marcar_llevadas = 1;
+    MarcarSolo("Marcarautomticamentecuandomellevo1", kMarcarLlevadas);
+    RenovarVentanaDeRestas();
+}
+
+void TForm_menu::Nomarcarnuncacuandomellevo1Click() {
+    juego.marcar_llevadas = 0;
+    MarcarSolo("Nomarcarnuncacuandomellevo1", kMarcarLlevadas);
+    RenovarVentanaDeRestas();
+}
+
+// Players
+
+void TForm_menu::Iniciarnuevojuego1Click() {
+    CerrarVentanaActual();
+    if (!juego.resultados_guardados &&
+        plataforma::Preguntar(QStringLiteral(
+            "¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que no han "
+            "sido guardados en disco.\n\n¿Desea volver para guardarlos antes de iniciar nueva "
+            "jugada?")))
+        return;
+    const int32_t recordado = juego.num_jugadores;
+    juego.num_jugadores = 0;
+    if (plataforma::EjecutarModal(Form_jugadores) != QDialog::Accepted)
+        juego.num_jugadores = recordado;
+}
+
+void TForm_menu::Agnadirnuevosjugadores1Click() {
+    CerrarVentanaActual();
+    plataforma::EjecutarModal(Form_jugadores);
+}
+
+void TForm_menu::Color95Button_jugadoranteriorClick() {
+    JugadorAnterior();
+}
+void TForm_menu::Color95Button_jugadorsiguienteClick() {
+    JugadorSiguiente();
+}
+
+// Quit and help
+
+void TForm_menu::Terminar1Click() {
+    CerrarVentanaActual();
+    if (plataforma::Preguntar(QStringLiteral(
+            "\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n")))
+        TerminarJuego();
+}
+
+void TForm_menu::Ayuda2Click() {
+    VolverAlDirectorioInicial();
+    // Handed to the desktop without a test: a missing page shows nothing.
+    plataforma::AbrirDocumento(RutaDeInicio(QStringLiteral("ayuda.htm")));
+}
+
+void TForm_menu::Autor1Click() {
+    plataforma::Informar(kAutor);
+}
+
+void TForm_menu::Versin1Click() {
+    VolverAlDirectorioInicial();
+    if (ExisteArchivo(QStringLiteral("cuentas.htm")))
+        plataforma::AbrirDocumento(RutaDeInicio(QStringLiteral("cuentas.htm")));
+    else
+        plataforma::Informar(kAutor + QStringLiteral("\nFalta el archivo 'htm' de información."));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// An animated GIF that plays once each time it is started, and is hidden
+// while it rests so that it never covers the controls beneath it.
+#include <QLabel>
+
+class QMovie;
+
+class ImagenAnimada : public QLabel {
+    Q_OBJECT
+public:
+    ImagenAnimada(const QString& nombre, QWidget* parent);
+    // A missing or broken file leaves the image empty; starting it then does nothing.
+    void Cargar(const QString& ruta);
+    void Empezar();
+    bool Animando() const;
+
+signals:
+    void vueltaCompleta();
+
+private:
+    void AlCambiarCuadro(int cuadro);
+    QMovie* pelicula_ = nullptr;
+};
