@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <exception>
 
@@ -30,11 +31,30 @@ void CrearVentanas() {
     new TForm_jugadores(Form_menu);
 }
 
+namespace {
+// ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has been
+// painted, so that start-up time can be measured from outside.
+class SalirAlMostrar : public QObject {
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window() == Form_menu) {
+            qApp->removeEventFilter(this);
+            // exit(), not quit(): quit() asks the windows to close, and this one refuses.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+};
+} // namespace
+
 int EjecutarZifra(int argc, char** argv) {
     QApplication app(argc, argv);
     PrepararAplicacion(app);
     try {
         CrearVentanas();
+        if (qEnvironmentVariableIntValue("ZIFRA_SALIR_AL_MOSTRAR") == 1)
+            qApp->installEventFilter(new SalirAlMostrar);
         Form_menu->showMaximized();
         const int r = app.exec();
         delete Form_menu;

@@ -1,6 +1,8 @@
 #include "app/imagen_animada.h"
 
 #include <QMovie>
+#include <QTimer>
+#include <algorithm>
 
 ImagenAnimada::ImagenAnimada(const QString& nombre, QWidget* parent) : QLabel(parent) {
     setObjectName(nombre);
@@ -37,7 +39,10 @@ bool ImagenAnimada::Animando() const {
 void ImagenAnimada::AlCambiarCuadro(int cuadro) {
     if (pelicula_->frameCount() > 0 && cuadro == pelicula_->frameCount() - 1) {
         pelicula_->stop();
-        hide();
+        // Let the last picture be seen for its own time before resting.
+        QTimer::singleShot(std::max(pelicula_->nextFrameDelay(), 0), this, [this] {
+            if (!Animando()) hide();
+        });
         emit vueltaCompleta();
     }
 }

@@ -1,6 +1,7 @@
 // The main window driven offscreen as a child, a teacher or a parent would.
 #include "app/arranque.h"
 #include "app/form_menu.h"
+#include "app/imagen_animada.h"
 #include "app/juego.h"
 #include "app/panel_juego.h"
 #include "app/ventanas.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -622,6 +624,28 @@ private slots:
         A("Autor1")->trigger();
         QVERIFY(buzon_.mensajes.last().texto.contains(
             QStringLiteral("the Zifra project contributors")));
+    }
+
+    void animaciones_una_vez() {
+        ImagenAnimada* gif = Form_menu->GIFImage1;
+        QVERIFY(!gif->isVisible());
+        gif->Empezar(); // nothing loaded: nothing happens
+        QVERIFY(!gif->Animando());
+        gif->Cargar(QStringLiteral(ZIFRA_DATOS_PRUEBA "/tres_cuadros.gif"));
+        Form_menu->show();
+        QSignalSpy vueltas(gif, &ImagenAnimada::vueltaCompleta);
+        gif->Empezar();
+        QVERIFY(gif->Animando());
+        QVERIFY(gif->isVisible());
+        QVERIFY(vueltas.wait(2000));
+        QVERIFY(!gif->Animando());
+        QTRY_VERIFY(!gif->isVisible());
+        QTest::qWait(100);
+        QCOMPARE(vueltas.size(), 1); // once per start, no looping
+        gif->Empezar();
+        QVERIFY(vueltas.wait(2000));
+        QCOMPARE(vueltas.size(), 2);
+        QTRY_COMPARE(buzon_.dialogos_vistos.size(), 1);
     }
 
     void ocultos_no_hacen_nada() {
