@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs (only those missing) and builds
+# it in build/. Used by jugar.sh and pruebas.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+paquetes=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+  libfluidsynth-dev timgm6mb-soundfont
+  fonts-liberation
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
+done
+
+if [ ${#faltan[@]} -gt 0 ]; then
+  echo "Instalando paquetes que faltan: ${faltan[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${faltan[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
