@@ -2,6 +2,7 @@
 
 #include "app/juego.h"
 #include "platform/accesibilidad.h"
+#include "platform/escritorio.h"
 #include "platform/mensajes.h"
 #include "players/turnos.h"
 
@@ -20,6 +21,9 @@ TForm_jugadores::TForm_jugadores(QWidget* parent)
     setObjectName(QStringLiteral("Form_jugadores"));
     setWindowTitle(QStringLiteral("¿ Quién va a jugar ?"));
     setFixedSize(430, 260);
+    // Centred by hand on its full size, so it opens in the same place every time.
+    const QSize pantalla = plataforma::TamanoPantalla();
+    move(pantalla.width() / 2 - width() / 2, pantalla.height() / 2 - height() / 2);
 
     Label1 = new QLabel(QStringLiteral("Escribe los nombres de los jugadores/as"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
