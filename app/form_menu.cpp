@@ -37,10 +37,13 @@ QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre) {
     return l;
 }
 
-QGroupBox* Marco(const char* nombre, const QString& titulo, QWidget* padre) {
+QGroupBox* Marco(const char* nombre, const QString& titulo, QWidget* padre, const QRect& r,
+                 const QString& pista) {
     auto* g = new QGroupBox(titulo, padre);
     g->setObjectName(QString::fromLatin1(nombre));
     g->setAutoFillBackground(true);
+    g->setGeometry(r);
+    if (!pista.isEmpty()) plataforma::PonerPista(g, pista);
     return g;
 }
 
@@ -48,6 +51,17 @@ void ColorTexto(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     w->setPalette(p);
+}
+
+// A big centred number inside one of the frames on the left.
+QLabel* Cifra(const char* nombre, const QString& texto, QWidget* marco, const QRect& r,
+              const QFont& letra, const QColor& color) {
+    QLabel* l = Etiqueta(nombre, texto, marco);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(letra);
+    ColorTexto(l, color);
+    return l;
 }
 
 QFont Letra(int pixeles, bool negrita, bool cursiva = false, const QString& familia = {}) {
@@ -105,8 +119,8 @@ void TForm_menu::CrearControles() {
     Image_fondopantalla_tmp = Etiqueta("Image_fondopantalla_tmp", {}, Fondo);
     Image_fondopantalla_tmp->hide();
 
-    GroupBox_jugador = Marco("GroupBox_jugador", QStringLiteral("Jugador actual "), Fondo);
-    GroupBox_jugador->setGeometry(10, 5, 276, 86);
+    GroupBox_jugador = Marco("GroupBox_jugador", QStringLiteral("Jugador actual "), Fondo,
+                             QRect(10, 5, 276, 86), {});
     Label_nombrejugador =
         Etiqueta("Label_nombrejugador", QStringLiteral("Sin nombre"), GroupBox_jugador);
     Label_nombrejugador->setGeometry(14, 19, 248, 25);
@@ -123,44 +137,28 @@ void TForm_menu::CrearControles() {
     Color95Button_jugadorsiguiente->setGeometry(144, 52, 121, 27);
     ActualizarBotonesTurno();
 
-    GroupBox_puntos = Marco("GroupBox_puntos", QStringLiteral("Puntos "), Fondo);
-    GroupBox_puntos->setGeometry(10, 95, 121, 61);
-    plataforma::PonerPista(GroupBox_puntos, QStringLiteral("Puntos del jugador actual"));
-    Label_puntos = Etiqueta("Label_puntos", QStringLiteral("0"), GroupBox_puntos);
-    Label_puntos->setGeometry(6, 20, 109, 34);
-    Label_puntos->setAlignment(Qt::AlignCenter);
-    Label_puntos->setFont(Letra(26, true));
-    ColorTexto(Label_puntos, Qt::blue);
+    GroupBox_puntos = Marco("GroupBox_puntos", QStringLiteral("Puntos "), Fondo,
+                            QRect(10, 95, 121, 61), QStringLiteral("Puntos del jugador actual"));
+    Label_puntos = Cifra("Label_puntos", QStringLiteral("0"), GroupBox_puntos,
+                         QRect(6, 20, 109, 34), Letra(26, true), Qt::blue);
 
-    GroupBox_controlpalabras = Marco("GroupBox_controlpalabras", QStringLiteral("Total  "), Fondo);
-    GroupBox_controlpalabras->setGeometry(10, 165, 121, 156);
+    GroupBox_controlpalabras = Marco("GroupBox_controlpalabras", QStringLiteral("Total  "), Fondo,
+                                     QRect(10, 165, 121, 156), {});
     GroupBox_pacertadas =
-        Marco("GroupBox_pacertadas", QStringLiteral("Aciertos "), GroupBox_controlpalabras);
-    GroupBox_pacertadas->setGeometry(8, 22, 106, 59);
-    plataforma::PonerPista(GroupBox_pacertadas,
-                           QStringLiteral("Aciertos totales del jugador actual"));
-    Label_pacertadas = Etiqueta("Label_pacertadas", QStringLiteral("0"), GroupBox_pacertadas);
-    Label_pacertadas->setGeometry(6, 20, 94, 32);
-    Label_pacertadas->setAlignment(Qt::AlignCenter);
-    Label_pacertadas->setFont(Letra(22, true));
-    ColorTexto(Label_pacertadas, Qt::blue);
+        Marco("GroupBox_pacertadas", QStringLiteral("Aciertos "), GroupBox_controlpalabras,
+              QRect(8, 22, 106, 59), QStringLiteral("Aciertos totales del jugador actual"));
+    Label_pacertadas = Cifra("Label_pacertadas", QStringLiteral("0"), GroupBox_pacertadas,
+                             QRect(6, 20, 94, 32), Letra(22, true), Qt::blue);
     GroupBox_pfalladas =
-        Marco("GroupBox_pfalladas", QStringLiteral("Fallos "), GroupBox_controlpalabras);
-    GroupBox_pfalladas->setGeometry(8, 87, 106, 54);
-    plataforma::PonerPista(GroupBox_pfalladas, QStringLiteral("Fallos totales del jugador actual"));
-    Label_pfalladas = Etiqueta("Label_pfalladas", QStringLiteral("0"), GroupBox_pfalladas);
-    Label_pfalladas->setGeometry(6, 18, 94, 30);
-    Label_pfalladas->setAlignment(Qt::AlignCenter);
-    Label_pfalladas->setFont(Letra(22, true));
-    ColorTexto(Label_pfalladas, Qt::red);
+        Marco("GroupBox_pfalladas", QStringLiteral("Fallos "), GroupBox_controlpalabras,
+              QRect(8, 87, 106, 54), QStringLiteral("Fallos totales del jugador actual"));
+    Label_pfalladas = Cifra("Label_pfalladas", QStringLiteral("0"), GroupBox_pfalladas,
+                            QRect(6, 18, 94, 30), Letra(22, true), Qt::red);
 
-    GroupBox1 = Marco("GroupBox1", QStringLiteral("Tiempo  "), Fondo);
-    GroupBox1->setGeometry(10, 330, 121, 61);
-    plataforma::PonerPista(GroupBox1, QStringLiteral("Tiempo tardado en la operación actual"));
-    Label_tiempo = Etiqueta("Label_tiempo", QStringLiteral("000:00"), GroupBox1);
-    Label_tiempo->setGeometry(6, 20, 109, 34);
-    Label_tiempo->setAlignment(Qt::AlignCenter);
-    Label_tiempo->setFont(Letra(20, true, false, QStringLiteral("monospace")));
+    GroupBox1 = Marco("GroupBox1", QStringLiteral("Tiempo  "), Fondo, QRect(10, 330, 121, 61),
+                      QStringLiteral("Tiempo tardado en la operación actual"));
+    Label_tiempo = Cifra("Label_tiempo", QStringLiteral("000:00"), GroupBox1, QRect(6, 20, 109, 34),
+                         Letra(20, true, false, QStringLiteral("monospace")), Qt::black);
 
     Label_ayudas_hint1 = Etiqueta("Label_ayudas_hint1", QStringLiteral("Información :"), Fondo);
     Label_ayudas_hint1->setGeometry(300, 15, 296, 51);
