@@ -1,6 +1,7 @@
 // Our stand-ins for the desktop's services: code pages, sounds, music,
 // message boxes and pending input.
 #include "platform/codepages.h"
+#include "platform/cursores.h"
 #include "platform/entrada.h"
 #include "platform/mensajes.h"
 #include "platform/musica.h"
@@ -128,6 +129,26 @@ private slots:
         QVERIFY(!m.Sonando());
     }
 
+    void musica_suena_y_para() {
+        TarjetaNula tarjeta;
+        QTemporaryDir dir;
+        const QString archivo = dir.filePath(QStringLiteral("acierto.mid"));
+        QVERIFY(EscribirMidi(archivo));
+
+        plataforma::ReproductorMidi m;
+        QVERIFY(m.Abrir(archivo));
+        QVERIFY(m.Abierto());
+        m.Tocar();
+        QTRY_VERIFY(m.Sonando());
+        m.Parar();
+        QVERIFY(!m.Sonando());
+        m.Tocar(); // again from the start
+        QTRY_VERIFY(m.Sonando());
+        m.Cerrar();
+        QVERIFY(!m.Abierto());
+        QVERIFY(!m.Sonando());
+    }
+
     void mensajes_data() {
         QTest::addColumn<int>("cual");
         QTest::addColumn<int>("icono");
@@ -178,6 +199,18 @@ private slots:
         QCoreApplication::removeTranslator(&t);
         QVERIFY2(botones.contains(QStringLiteral("Sí")), qPrintable(botones));
         QVERIFY2(botones.contains(QStringLiteral("No")), qPrintable(botones));
+    }
+
+    void cursor_de_espera() {
+        QVERIFY(!QApplication::overrideCursor());
+        plataforma::PonerCursorEspera();
+        plataforma::PonerCursorEspera(); // one remembered cursor, as before
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        plataforma::QuitarCursorEspera();
+        QVERIFY(!QApplication::overrideCursor());
+        plataforma::QuitarCursorEspera(); // nothing left to put back: harmless
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(plataforma::CursorMano().shape(), Qt::BitmapCursor);
     }
 
     void entrada_pendiente() {

@@ -4,6 +4,7 @@
 #include "app/imagen_animada.h"
 #include "app/juego.h"
 #include "app/panel_juego.h"
+#include "app/servicios.h"
 #include "app/ventanas.h"
 #include "platform/escritorio.h"
 #include "players/form_jugadores.h"
@@ -593,6 +594,21 @@ private slots:
         QCOMPARE(juego.musica_disponible, 0);
         // Play goes on: the players dialog still opened.
         QCOMPARE(buzon_.dialogos_vistos.size(), 1);
+    }
+
+    void musica_de_celebracion() {
+        TarjetaNula tarjeta;
+        QVERIFY(EscribirMidi(QStringLiteral("acierto.mid")));
+        Arrancar();
+        QVERIFY2(buzon_.mensajes.isEmpty(), qPrintable(buzon_.Textos().join(u'|')));
+        QCOMPARE(juego.musica_disponible, 1);
+        Musica(1);
+        QTRY_VERIFY(Form_menu->MediaPlayer1.Sonando());
+        Musica(0);
+        QVERIFY(!Form_menu->MediaPlayer1.Sonando());
+        buzon_.respuestas.enqueue(plataforma::RespuestaSi);
+        A("Terminar1")->trigger();
+        QVERIFY(!Form_menu->MediaPlayer1.Abierto());
     }
 
     void archivos_que_faltan_se_saltan() {
