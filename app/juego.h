@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+class QObject;
+
 constexpr int kMaxJugadores = 50;
 constexpr int kTiposEjercicio = 5;
 constexpr int32_t kTopeContador = 32700;
@@ -125,6 +127,5 @@ void NuevoJuegoSinJugadores();
 
 // Windows that show something the resets clear register here; a listener
 // is dropped when its owner is destroyed.
-class QObject;
 void AlBorrarResultados(QObject* dueno, std::function<void()> f);
 void AlBorrarContadoresVentanas(QObject* dueno, std::function<void()> f);

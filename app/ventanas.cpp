@@ -45,19 +45,12 @@ void MostrarVentana(int32_t codigo) {
 int32_t ElegirSiguienteVentana(int grupo) {
     if (grupo < 0 || grupo > 3) return SinVentana;
     if (juego.jugador_actual == 1) juego.usar_sumas[grupo] = !juego.usar_sumas[grupo];
-    const bool suma = juego.usar_sumas[grupo];
-    const int32_t tipo = juego.tipo_juego;
-    switch (grupo) {
-    case 0:
-        return suma ? VentanaSumas3b : VentanaRestas3;
-    case 1:
-        return suma ? (tipo == 2 ? VentanaSumas4b : VentanaSumas5) : VentanaRestas3b;
-    case 2:
-        if (tipo == 4) return suma ? VentanaSumas5 : VentanaRestas4b;
-        return suma ? VentanaSumas5b : VentanaRestas5;
-    default:
-        return suma ? VentanaCmental1 : VentanaCmental2;
-    }
+    // The current mode's windows; a mode of another group falls back to the
+    // group's last mode, as the old routines did with their "otherwise".
+    const ModoJuego* elegido = nullptr;
+    for (const ModoJuego& m : kModosJuego)
+        if (m.grupo == grupo && (!elegido || elegido->tipo_juego != juego.tipo_juego)) elegido = &m;
+    return juego.usar_sumas[grupo] ? elegido->ventana_suma : elegido->ventana_resta;
 }
 
 void SiguienteSinLlevadas() {

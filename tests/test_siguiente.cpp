@@ -112,6 +112,18 @@ private slots:
         QVERIFY(VentanaDeCodigo(resta)->isVisible());
     }
 
+    void modo_de_otro_grupo() {
+        // A group asked for while another group's mode is chosen uses its last mode.
+        juego.tipo_juego = 1;
+        SiguienteSumasConLlevadas();
+        QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas5));
+        SiguienteConLlevadas();
+        QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas5b));
+        juego.tipo_juego = 4;
+        SiguienteSinLlevadas();
+        QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas3b));
+    }
+
     void cerrar_para_el_reloj() {
         juego.tipo_juego = 6;
         SiguienteCalculoMental();
