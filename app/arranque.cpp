@@ -3,7 +3,10 @@
 #include "app/form_menu.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
+#include "players/form_acierto.h"
+#include "players/form_aviso_error.h"
 #include "players/form_jugadores.h"
+#include "players/form_muchos_aciertos.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,9 +29,14 @@ void PrepararAplicacion(QApplication& app) {
     plataforma::InstalarPistas(app);
 }
 
+// The order the windows have always been created in; the rest come with
+// their subsystems.
 void CrearVentanas() {
     new TForm_menu;
+    new TForm_Acierto(Form_menu);
+    new TForm_aviso_error(Form_menu);
     new TForm_jugadores(Form_menu);
+    new TForm_muchos_aciertos(Form_menu);
 }
 
 namespace {

@@ -11,11 +11,12 @@
 #include <QPixmap>
 #include <QScreen>
 
-std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h) {
+std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h,
+                                      int primera_x, int y0) {
     std::vector<QPoint> posiciones;
     if (w <= 0 || h <= 0) return posiciones;
-    int x = 0;
-    int y = 0;
+    int x = primera_x;
+    int y = y0;
     while (y < alto_imagen) {
         if (x > ancho_imagen) {
             x = 1;

@@ -1,6 +1,7 @@
 #include "players/form_jugadores.h"
 
 #include "app/juego.h"
+#include "app/persiana.h"
 #include "platform/accesibilidad.h"
 #include "platform/escritorio.h"
 #include "platform/mensajes.h"
@@ -10,20 +11,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
 TForm_jugadores* Form_jugadores = nullptr;
 
 TForm_jugadores::TForm_jugadores(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
     Form_jugadores = this;
     setObjectName(QStringLiteral("Form_jugadores"));
     setWindowTitle(QStringLiteral("¿ Quién va a jugar ?"));
-    setFixedSize(430, 260);
+    completo_ = QSize(430, 260);
+    Timer_persiana = new QTimer(this);
+    Timer_persiana->setObjectName(QStringLiteral("Timer_persiana"));
+    Timer_persiana->setInterval(1);
+    Timer_persiana->setSingleShot(true);
+    connect(Timer_persiana, &QTimer::timeout, this, &TForm_jugadores::Timer_persianaTimer);
+    resize(1, 1);
+    plegado_ = size();
     // Centred by hand on its full size, so it opens in the same place every time.
     const QSize pantalla = plataforma::TamanoPantalla();
-    move(pantalla.width() / 2 - width() / 2, pantalla.height() / 2 - height() / 2);
+    move(pantalla.width() / 2 - completo_.width() / 2,
+         pantalla.height() / 2 - completo_.height() / 2);
 
     Label1 = new QLabel(QStringLiteral("Escribe los nombres de los jugadores/as"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -77,6 +86,23 @@ void TForm_jugadores::FormShow() {
     for (QLineEdit* caja : Edit_jugador)
         caja->clear();
     Edit_jugador1->setFocus();
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    Timer_persiana->start();
+}
+
+void TForm_jugadores::Timer_persianaTimer() {
+    Timer_persiana->stop();
+    AbrirPersiana(this, completo_.width(), completo_.height(), false);
+    // A fixed border once open: the blind is the only thing that resizes it.
+    setFixedSize(size());
+}
+
+void TForm_jugadores::done(int r) {
+    Timer_persiana->stop();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    CerrarPersiana(this, plegado_.height(), true);
+    QDialog::done(r);
 }
 
 void TForm_jugadores::xpButton1Click() {
