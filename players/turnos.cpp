@@ -52,3 +52,13 @@ void JugadorAnterior() {
     if (--juego.jugador_actual <= 0) juego.jugador_actual = juego.num_jugadores;
     MostrarJugadorActual();
 }
+
+void FinDeOperacion(void (*siguiente_ejercicio)()) {
+    if (juego.cambio_automatico) {
+        if (Form_menu)
+            Form_menu->Color95Button_jugadorsiguienteClick();
+        else
+            JugadorSiguiente();
+    }
+    siguiente_ejercicio();
+}

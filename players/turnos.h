@@ -18,3 +18,8 @@ AltaJugadores GuardarJugadores(const QStringList& textos);
 
 void JugadorSiguiente();
 void JugadorAnterior();
+
+// What an exercise window does once its operation is finished and
+// celebrated: with automatic change the turn passes, as a click on
+// "Siguiente >>" would, and then the next exercise of its play group opens.
+void FinDeOperacion(void (*siguiente_ejercicio)());

@@ -13,12 +13,6 @@ class TestSiguiente : public QObject {
     Q_OBJECT
     std::vector<std::unique_ptr<VentanaFalsa>> ventanas_;
 
-    // What a window does once an operation is finished.
-    static void TerminarOperacion(void (*siguiente)()) {
-        if (juego.cambio_automatico) JugadorSiguiente();
-        siguiente();
-    }
-
     static void Jugadores(int n) {
         juego.num_jugadores = 0;
         QStringList nombres;
@@ -64,7 +58,7 @@ private slots:
         SiguienteSinLlevadas();
         QList<int> vistas{juego.ventana_actual};
         while (vistas.size() < codigos.size()) {
-            TerminarOperacion(SiguienteSinLlevadas);
+            FinDeOperacion(SiguienteSinLlevadas);
             vistas << juego.ventana_actual;
         }
         QCOMPARE(vistas, codigos);
@@ -78,9 +72,9 @@ private slots:
         SiguienteSinLlevadas();
         QCOMPARE(juego.ventana_actual, int32_t(VentanaRestas3));
         JugadorAnterior(); // player 1 now plays
-        TerminarOperacion(SiguienteSinLlevadas);
+        FinDeOperacion(SiguienteSinLlevadas);
         QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas3b));
-        TerminarOperacion(SiguienteSinLlevadas);
+        FinDeOperacion(SiguienteSinLlevadas);
         QCOMPARE(juego.ventana_actual, int32_t(VentanaRestas3));
     }
 
