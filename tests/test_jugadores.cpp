@@ -6,6 +6,7 @@
 #include "platform/codepages.h"
 #include "platform/escritorio.h"
 #include "players/form_jugadores.h"
+#include "players/turnos.h"
 #include "pruebas.h"
 
 #include <QLabel>
@@ -136,6 +137,23 @@ private slots:
         // The blind rolled up as it closed.
         QVERIFY(!Form_jugadores->isVisible());
         QCOMPARE(Form_jugadores->height(), 1);
+    }
+
+    void limpiar_nombre_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("blanks and tabs") << QStringLiteral(" \t Ana \t") << QStringLiteral("Ana");
+        QTest::newRow("control characters") << QStringLiteral("\x01\x1b"
+                                                              "Ana\x07")
+                                            << QStringLiteral("Ana");
+        QTest::newRow("inner spaces stay")
+            << QStringLiteral("Ana  María") << QStringLiteral("Ana  María");
+        QTest::newRow("only controls") << QStringLiteral("\x01\x02 ") << QString();
+    }
+    void limpiar_nombre() {
+        QFETCH(QString, texto);
+        QFETCH(QString, nombre);
+        QCOMPARE(LimpiarNombre(texto), nombre);
     }
 
     void cancelar_no_cambia_nada() {
