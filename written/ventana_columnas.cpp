@@ -1,0 +1,391 @@
+#include "written/ventana_columnas.h"
+
+#include "app/form_menu.h"
+#include "app/juego.h"
+#include "app/servicios.h"
+#include "app/ventanas.h"
+#include "platform/accesibilidad.h"
+#include "platform/mensajes.h"
+#include "players/form_aviso_error.h"
+#include "players/puntuacion.h"
+#include "players/turnos.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QShowEvent>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+// Two layouts: the wide one of the windows without carries, and the one with
+// a carries row on top and room for up to four rows.
+struct Medidas {
+    QSize cifra;
+    int letra;
+    int top_llevadas; // -1: none
+    int top_fila0;
+    int paso_fila;
+    int margen_barra;
+    QSize cliente;
+};
+
+Medidas MedidasDe(const DefinicionVentana& d) {
+    if (!d.con_llevadas)
+        return {QSize(51, 56), 48, -1, 15, 55, 6, QSize(503, 255)};
+    const int ultima_fila = 38 + 50 * (d.filas - 1);
+    return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
+}
+
+QLabel* Digito(const QString& nombre, QWidget* padre, const QRect& r, int letra,
+               const QColor& color) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setPixelSize(letra);
+    f.setBold(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+    return l;
+}
+
+QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
+    auto* c = new QLineEdit(padre);
+    c->setObjectName(QString::fromLatin1(nombre));
+    c->setMaxLength(1);
+    c->setAlignment(Qt::AlignCenter);
+    c->setContextMenuPolicy(Qt::NoContextMenu);
+    c->setDragEnabled(false);
+    c->setAcceptDrops(false);
+    QFont f = c->font();
+    f.setPixelSize(letra);
+    f.setBold(true);
+    c->setFont(f);
+    QPalette p = c->palette();
+    p.setColor(QPalette::Base, QColor(0x00, 0xFF, 0xFF));
+    p.setColor(QPalette::Text, Qt::blue);
+    c->setPalette(p);
+    plataforma::PonerPista(c, QStringLiteral("Haz clic, si no está el cursor"));
+    return c;
+}
+
+const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
+
+} // namespace
+
+VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      def_(def) {
+    setObjectName(QString::fromLatin1(def.nombre));
+    setWindowTitle(QString::fromUtf8(def.titulo));
+    setModal(false);
+    CrearControles();
+    FormCreate();
+    RegistrarVentana(def.codigo, this);
+    AlBorrarContadoresVentanas(this, [this] {
+        aciertos = 0;
+        fallos = 0;
+        MostrarTotales();
+    });
+    plataforma::PublicarAccesibilidad(this);
+}
+
+void VentanaColumnas::CrearControles() {
+    const Medidas m = MedidasDe(def_);
+    setFixedSize(m.cliente);
+    setAutoFillBackground(true);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, QColor(0, 193, 130));
+    setPalette(fondo);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(185, 0, m.cliente.width() - 185, m.cliente.height());
+    Image1->setScaledContents(true);
+    plataforma::PonerPista(Image1, QStringLiteral("Comprobación  automática"));
+
+    const int izquierda_max = def_.izquierdas[def_.columnas - 1];
+    for (int f = 0; f < def_.filas; ++f)
+        for (int c = 0; c < def_.columnas; ++c)
+            cifras_[f][c] = Digito(
+                QStringLiteral("Label_%1_f%2").arg(QLatin1String(kColumna[c])).arg(f + 1), this,
+                QRect(QPoint(def_.izquierdas[c], m.top_fila0 + f * m.paso_fila), m.cifra), m.letra,
+                Qt::black);
+    const int top_ultima = m.top_fila0 + (def_.filas - 1) * m.paso_fila;
+    Label_signo_mas = Digito(QStringLiteral("Label_signo_mas"), this,
+                             QRect(izquierda_max - 60, top_ultima, 50, m.cifra.height()), m.letra,
+                             Qt::black);
+    Label_signo_mas->setText(def_.es_suma ? QStringLiteral("+") : QStringLiteral("-"));
+
+    const int top_barra = top_ultima + m.cifra.height() + m.margen_barra;
+    const int izquierda_barra = izquierda_max - 65;
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(izquierda_barra, top_barra,
+                        def_.izquierdas[0] + m.cifra.width() + 5 - izquierda_barra, 5);
+    Shape1->setAutoFillBackground(true);
+    QPalette azul = Shape1->palette();
+    azul.setColor(QPalette::Window, QColor(0, 0, 128));
+    Shape1->setPalette(azul);
+
+    const int top_resultado = top_barra + 14;
+    const int columnas_resultado = def_.con_llevadas ? def_.columnas + 1 : def_.columnas;
+    for (int c = 0; c < columnas_resultado; ++c) {
+        Label_res[c] = Digito(QStringLiteral("Label_res_%1").arg(QLatin1String(kColumna[c])), this,
+                              QRect(QPoint(def_.izquierdas[c], top_resultado), m.cifra), m.letra,
+                              Qt::black);
+        Label_res[c]->hide();
+    }
+
+    Memo_res = Caja("Memo_res", this, m.letra);
+    Memo_res->resize(m.cifra);
+    Memo_res->installEventFilter(this);
+    connect(Memo_res, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_resChange);
+
+    if (def_.con_llevadas) {
+        Memo_mellevo = Caja("Memo_mellevo", this, m.letra / 2 + 2);
+        Memo_mellevo->resize(28, 30);
+        Memo_mellevo->hide();
+        Memo_mellevo->installEventFilter(this);
+        connect(Memo_mellevo, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_mellevoChange);
+        // Carries sit 5 pixels right of the column they go to.
+        for (int c = 1; c <= 2; ++c) {
+            Label_mellevo[c] = Digito(QStringLiteral("Label_mellevo_%1").arg(QLatin1String(kColumna[c])),
+                                      this, QRect(def_.izquierdas[c] + 5, m.top_llevadas, 28, 30),
+                                      m.letra / 2 + 2, Qt::red);
+            Label_mellevo[c]->hide();
+        }
+        Label1 = new QLabel(QStringLiteral("Escribe los números en orden, empezando por las "
+                                           "unidades, de derecha a izquierda."),
+                            this);
+        Label1->setObjectName(QStringLiteral("Label1"));
+        // Right of the totals, under the result row.
+        Label1->setGeometry(150, top_resultado + m.cifra.height() + 6, m.cliente.width() - 158, 36);
+        Label1->setWordWrap(true);
+        Label1->setAlignment(Qt::AlignCenter);
+        Label1->setAutoFillBackground(true);
+        QPalette p = Label1->palette();
+        p.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE0));
+        p.setColor(QPalette::WindowText, Qt::blue);
+        Label1->setPalette(p);
+        QFont f = Label1->font();
+        f.setBold(true);
+        Label1->setFont(f);
+    }
+    Memo_res->move(def_.izquierdas[0], top_resultado);
+
+    auto total = [&](const char* marco, const char* titulo, int top, const char* etiqueta,
+                     const QColor& color, const char* pista) {
+        auto* g = new QGroupBox(QString::fromUtf8(titulo), this);
+        g->setObjectName(QString::fromLatin1(marco));
+        g->setGeometry(25, top, 116, 71);
+        g->setAutoFillBackground(true);
+        QLabel* l = Digito(QString::fromLatin1(etiqueta), g, QRect(4, 22, 108, 40), 27, color);
+        l->setText(QStringLiteral("0"));
+        plataforma::PonerPista(g, QString::fromUtf8(pista));
+        plataforma::PonerPista(l, QString::fromUtf8(pista));
+        return l;
+    };
+    Label_aciertos = total("GroupBox_aciertos", " Aciertos :  ", 30, "Label_aciertos", Qt::blue,
+                           "Total aciertos en este tipo de cuenta, por todos los jugadores");
+    Label_fallos = total("GroupBox_fallos", " Fallos :  ", 165, "Label_fallos", Qt::red,
+                         "Total fallos en este tipo de cuenta, por todos los jugadores");
+}
+
+void VentanaColumnas::FormCreate() {
+    if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
+        QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
+        if (!dibujo.isNull())
+            Image1->setPixmap(dibujo);
+    }
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void VentanaColumnas::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        FormShow();
+}
+
+void VentanaColumnas::FormShow() {
+    if (primera_vez_) {
+        primera_vez_ = false;
+        if (Form_menu)
+            move(Form_menu->pos() + def_.desplazamiento);
+    }
+    NuevaCuenta();
+}
+
+void VentanaColumnas::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+void VentanaColumnas::reject() { close(); }
+
+void VentanaColumnas::FormClose() {
+    juego.contando_tiempo = 0;
+    juego.ventana_actual = SinVentana;
+}
+
+void VentanaColumnas::MostrarTotales() {
+    Label_aciertos->setText(QString::number(aciertos));
+    Label_fallos->setText(QString::number(fallos));
+}
+
+void VentanaColumnas::MoverRespuesta(int columna) {
+    Memo_res->move(def_.izquierdas[columna - 1], Memo_res->y());
+}
+
+void VentanaColumnas::NuevaCuenta() {
+    juego.ventana_actual = def_.codigo;
+    MostrarTotales();
+    for (QLabel* l : Label_res)
+        if (l)
+            l->hide();
+    if (Memo_mellevo) {
+        Memo_mellevo->hide();
+        Label_mellevo[1]->hide();
+        Label_mellevo[2]->hide();
+    }
+    const Operacion op = Sortear(def_.sorteo, def_.filas, def_.columnas);
+    for (int f = 0; f < def_.filas; ++f)
+        for (int c = 0; c < def_.columnas; ++c)
+            cifras_[f][c]->setText(QString::number(op.cifras[f][c]));
+    cuenta_.Empezar(op, def_.es_suma, def_.con_llevadas);
+    Memo_res->setReadOnly(false);
+    Memo_res->clear();
+    MoverRespuesta(1);
+    juego.contando_tiempo = 1;
+    juego.segundos = 0;
+    MostrarTiempo();
+    Memo_res->setFocus();
+}
+
+void VentanaColumnas::Memo_resChange() {
+    const QString texto = Memo_res->text();
+    if (texto.isEmpty()) {
+        Memo_res->setFocus();
+        return;
+    }
+    SonidoTecla();
+    const int columna = cuenta_.Columna();
+    using J = CuentaEnColumnas::Juicio;
+    switch (cuenta_.Cifra(texto, juego.editar_llevadas)) {
+    case J::Nada:
+    case J::LlevadaFallada:
+    case J::LlevadaAcertada:
+        return;
+    case J::Fallo:
+        CifraFallada();
+        return;
+    case J::Acierto:
+        CifraAcertada();
+        Label_res[columna - 1]->setText(texto);
+        Label_res[columna - 1]->show();
+        Memo_res->clear();
+        MoverRespuesta(columna + 1);
+        Memo_res->setFocus();
+        return;
+    case J::PideLlevada:
+        Memo_mellevo->clear();
+        Memo_mellevo->move(Label_mellevo[columna]->pos());
+        Esperar(300);
+        // The digit stays in the answer box until its carry is right.
+        Memo_res->setReadOnly(true);
+        Memo_mellevo->show();
+        Memo_mellevo->setFocus();
+        return;
+    case J::PasoMillares:
+        Label_res[columna - 1]->setText(texto);
+        Label_res[columna - 1]->show();
+        Memo_res->clear();
+        MoverRespuesta(columna + 1);
+        Memo_res->setFocus();
+        return;
+    case J::Fin:
+        CifraAcertada();
+        FinDeCuenta();
+        return;
+    }
+}
+
+void VentanaColumnas::Memo_mellevoChange() {
+    const QString texto = Memo_mellevo->text();
+    if (texto.isEmpty())
+        return;
+    SonidoTecla();
+    const int columna = cuenta_.Columna();
+    using J = CuentaEnColumnas::Juicio;
+    switch (cuenta_.Llevada(texto)) {
+    case J::LlevadaFallada:
+        FalloSinBorrar();
+        Memo_mellevo->clear();
+        Memo_mellevo->setFocus();
+        return;
+    case J::LlevadaAcertada:
+        Memo_mellevo->hide();
+        CifraAcertada();
+        Label_mellevo[columna]->setText(cuenta_.TextoLlevada());
+        Label_mellevo[columna]->show();
+        Label_res[columna - 1]->setText(Memo_res->text());
+        Label_res[columna - 1]->show();
+        Memo_res->setReadOnly(false);
+        Memo_res->clear();
+        MoverRespuesta(columna + 1);
+        Memo_res->setFocus();
+        return;
+    default:
+        return;
+    }
+}
+
+void VentanaColumnas::CifraAcertada() {
+    ++aciertos;
+    Label_aciertos->setText(QString::number(aciertos));
+    RegistrarAcierto();
+    Esperar(300);
+}
+
+void VentanaColumnas::FalloSinBorrar() {
+    SonidoFallo();
+    if (Form_aviso_error)
+        plataforma::EjecutarModal(Form_aviso_error);
+    ++fallos;
+    Label_fallos->setText(QString::number(fallos));
+    RegistrarFallo();
+}
+
+void VentanaColumnas::CifraFallada() {
+    FalloSinBorrar();
+    Memo_res->clear();
+    Memo_res->setFocus();
+}
+
+void VentanaColumnas::FinDeCuenta() {
+    CelebrarCuenta();
+    FinDeOperacion(def_.siguiente);
+}
+
+bool VentanaColumnas::eventFilter(QObject* o, QEvent* e) {
+    if ((o == Memo_res || o == Memo_mellevo) && e->type() == QEvent::KeyPress) {
+        // Only the digits and Backspace reach the boxes; Enter and the rest do not.
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        if (t.isEmpty())
+            return false;
+        const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
+        return !(cifra || k->key() == Qt::Key_Backspace);
+    }
+    return QDialog::eventFilter(o, e);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The one design of every column exercise window: digit grid, answer box,
+// optional carry box, totals, and the end of an operation.
+#include "written/cuenta_columnas.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QSize>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// What differs between the windows, in one place.
+struct DefinicionVentana {
+    const char* nombre; // objectName, "Form_sumas3b"
+    const char* titulo;
+    int32_t codigo;
+    bool es_suma;
+    bool con_llevadas;
+    int filas;
+    int columnas;
+    Sorteo sorteo;
+    int izquierdas[kMaxColumnas]; // answer box left per column, units first
+    QPoint desplazamiento;        // first placed at the main window's corner plus this
+    void (*siguiente)();          // next-exercise routine at the end
+};
+
+class VentanaColumnas : public QDialog {
+    Q_OBJECT
+public:
+    VentanaColumnas(const DefinicionVentana& def, QWidget* parent);
+
+    const DefinicionVentana& Def() const { return def_; }
+    const CuentaEnColumnas& Cuenta() const { return cuenta_; }
+
+    // Controls, under their usual names.
+    QLabel* Cifra(int fila, int columna) const { return cifras_[fila][columna]; } // 0-based
+    QLabel* Label_res[kMaxColumnas] = {};    // units, tens, hundreds, thousands
+    QLabel* Label_mellevo[kMaxColumnas] = {}; // over tens (1) and hundreds (2)
+    QLabel* Label_signo_mas = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLineEdit* Memo_res = nullptr;
+    QLineEdit* Memo_mellevo = nullptr;
+    QLabel* Label_aciertos = nullptr;
+    QLabel* Label_fallos = nullptr;
+    QLabel* Label1 = nullptr; // instruction, in the carry windows
+    QLabel* Image1 = nullptr;
+
+    int aciertos = 0; // digits, for all players together
+    int fallos = 0;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void NuevaCuenta();
+    void Memo_resChange();
+    void Memo_mellevoChange();
+    void CifraAcertada();
+    void CifraFallada();
+    void FalloSinBorrar();
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void CrearControles();
+    void MostrarTotales();
+    void MoverRespuesta(int columna);
+    void FinDeCuenta();
+
+    const DefinicionVentana& def_;
+    CuentaEnColumnas cuenta_;
+    QLabel* cifras_[kMaxFilas][kMaxColumnas] = {};
+    bool primera_vez_ = true;
+};
