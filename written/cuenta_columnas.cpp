@@ -66,10 +66,8 @@ CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool edit
         // The thousands of a carrying sum expect the hundreds' carry.
         const bool millares = con_llevadas_ && columna_ > ultima;
         const bool bien = millares ? texto == llevada_ : Valor(texto) == Esperado();
-        if (!bien)
-            return Juicio::Fallo;
-        if (millares || columna_ == ultima)
-            return Juicio::Fin;
+        if (!bien) return Juicio::Fallo;
+        if (millares || columna_ == ultima) return Juicio::Fin;
         ++columna_;
         return Juicio::Acierto;
     }
@@ -78,8 +76,7 @@ CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool edit
     texto_suma_ = QString::number(s);
     cifra_resultado_ = texto_suma_.mid(1, 1);
     llevada_ = texto_suma_.left(1);
-    if (texto != cifra_resultado_)
-        return Juicio::Fallo;
+    if (texto != cifra_resultado_) return Juicio::Fallo;
     if (columna_ == ultima) {
         ++columna_;
         return Juicio::PasoMillares;
@@ -94,10 +91,8 @@ CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool edit
 }
 
 CuentaEnColumnas::Juicio CuentaEnColumnas::Llevada(const QString& texto) {
-    if (!esperando_llevada_)
-        return Juicio::Nada;
-    if (texto != llevada_)
-        return Juicio::LlevadaFallada;
+    if (!esperando_llevada_) return Juicio::Nada;
+    if (texto != llevada_) return Juicio::LlevadaFallada;
     esperando_llevada_ = false;
     ++columna_;
     return Juicio::LlevadaAcertada;

@@ -36,8 +36,7 @@ struct Medidas {
 };
 
 Medidas MedidasDe(const DefinicionVentana& d) {
-    if (!d.con_llevadas)
-        return {QSize(51, 56), 48, -1, 15, 55, 6, QSize(503, 255)};
+    if (!d.con_llevadas) return {QSize(51, 56), 48, -1, 15, 55, 6, QSize(503, 255)};
     const int ultima_fila = 38 + 50 * (d.filas - 1);
     return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
 }
@@ -122,9 +121,9 @@ void VentanaColumnas::CrearControles() {
                 QRect(QPoint(def_.izquierdas[c], m.top_fila0 + f * m.paso_fila), m.cifra), m.letra,
                 Qt::black);
     const int top_ultima = m.top_fila0 + (def_.filas - 1) * m.paso_fila;
-    Label_signo_mas = Digito(QStringLiteral("Label_signo_mas"), this,
-                             QRect(izquierda_max - 60, top_ultima, 50, m.cifra.height()), m.letra,
-                             Qt::black);
+    Label_signo_mas =
+        Digito(QStringLiteral("Label_signo_mas"), this,
+               QRect(izquierda_max - 60, top_ultima, 50, m.cifra.height()), m.letra, Qt::black);
     Label_signo_mas->setText(def_.es_suma ? QStringLiteral("+") : QStringLiteral("-"));
 
     const int top_barra = top_ultima + m.cifra.height() + m.margen_barra;
@@ -141,9 +140,9 @@ void VentanaColumnas::CrearControles() {
     const int top_resultado = top_barra + 14;
     const int columnas_resultado = def_.con_llevadas ? def_.columnas + 1 : def_.columnas;
     for (int c = 0; c < columnas_resultado; ++c) {
-        Label_res[c] = Digito(QStringLiteral("Label_res_%1").arg(QLatin1String(kColumna[c])), this,
-                              QRect(QPoint(def_.izquierdas[c], top_resultado), m.cifra), m.letra,
-                              Qt::black);
+        Label_res[c] =
+            Digito(QStringLiteral("Label_res_%1").arg(QLatin1String(kColumna[c])), this,
+                   QRect(QPoint(def_.izquierdas[c], top_resultado), m.cifra), m.letra, Qt::black);
         Label_res[c]->hide();
     }
 
@@ -160,9 +159,9 @@ void VentanaColumnas::CrearControles() {
         connect(Memo_mellevo, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_mellevoChange);
         // Carries sit 5 pixels right of the column they go to.
         for (int c = 1; c <= 2; ++c) {
-            Label_mellevo[c] = Digito(QStringLiteral("Label_mellevo_%1").arg(QLatin1String(kColumna[c])),
-                                      this, QRect(def_.izquierdas[c] + 5, m.top_llevadas, 28, 30),
-                                      m.letra / 2 + 2, Qt::red);
+            Label_mellevo[c] = Digito(
+                QStringLiteral("Label_mellevo_%1").arg(QLatin1String(kColumna[c])), this,
+                QRect(def_.izquierdas[c] + 5, m.top_llevadas, 28, 30), m.letra / 2 + 2, Qt::red);
             Label_mellevo[c]->hide();
         }
         Label1 = new QLabel(QStringLiteral("Escribe los números en orden, empezando por las "
@@ -205,23 +204,20 @@ void VentanaColumnas::CrearControles() {
 void VentanaColumnas::FormCreate() {
     if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
         QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
-        if (!dibujo.isNull())
-            Image1->setPixmap(dibujo);
+        if (!dibujo.isNull()) Image1->setPixmap(dibujo);
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
 void VentanaColumnas::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
-        FormShow();
+    if (!e->spontaneous()) FormShow();
 }
 
 void VentanaColumnas::FormShow() {
     if (primera_vez_) {
         primera_vez_ = false;
-        if (Form_menu)
-            move(Form_menu->pos() + def_.desplazamiento);
+        if (Form_menu) move(Form_menu->pos() + def_.desplazamiento);
     }
     NuevaCuenta();
 }
@@ -231,7 +227,9 @@ void VentanaColumnas::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void VentanaColumnas::reject() { close(); }
+void VentanaColumnas::reject() {
+    close();
+}
 
 void VentanaColumnas::FormClose() {
     juego.contando_tiempo = 0;
@@ -248,17 +246,19 @@ void VentanaColumnas::MoverRespuesta(int columna) {
 }
 
 void VentanaColumnas::NuevaCuenta() {
+    MostrarCuenta(Sortear(def_.sorteo, def_.filas, def_.columnas));
+}
+
+void VentanaColumnas::MostrarCuenta(const Operacion& op) {
     juego.ventana_actual = def_.codigo;
     MostrarTotales();
     for (QLabel* l : Label_res)
-        if (l)
-            l->hide();
+        if (l) l->hide();
     if (Memo_mellevo) {
         Memo_mellevo->hide();
         Label_mellevo[1]->hide();
         Label_mellevo[2]->hide();
     }
-    const Operacion op = Sortear(def_.sorteo, def_.filas, def_.columnas);
     for (int f = 0; f < def_.filas; ++f)
         for (int c = 0; c < def_.columnas; ++c)
             cifras_[f][c]->setText(QString::number(op.cifras[f][c]));
@@ -322,8 +322,7 @@ void VentanaColumnas::Memo_resChange() {
 
 void VentanaColumnas::Memo_mellevoChange() {
     const QString texto = Memo_mellevo->text();
-    if (texto.isEmpty())
-        return;
+    if (texto.isEmpty()) return;
     SonidoTecla();
     const int columna = cuenta_.Columna();
     using J = CuentaEnColumnas::Juicio;
@@ -359,8 +358,7 @@ void VentanaColumnas::CifraAcertada() {
 
 void VentanaColumnas::FalloSinBorrar() {
     SonidoFallo();
-    if (Form_aviso_error)
-        plataforma::EjecutarModal(Form_aviso_error);
+    if (Form_aviso_error) plataforma::EjecutarModal(Form_aviso_error);
     ++fallos;
     Label_fallos->setText(QString::number(fallos));
     RegistrarFallo();
@@ -382,8 +380,7 @@ bool VentanaColumnas::eventFilter(QObject* o, QEvent* e) {
         // Only the digits and Backspace reach the boxes; Enter and the rest do not.
         const auto* k = static_cast<QKeyEvent*>(e);
         const QString t = k->text();
-        if (t.isEmpty())
-            return false;
+        if (t.isEmpty()) return false;
         const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
         return !(cifra || k->key() == Qt::Key_Backspace);
     }

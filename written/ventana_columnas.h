@@ -37,7 +37,7 @@ public:
 
     // Controls, under their usual names.
     QLabel* Cifra(int fila, int columna) const { return cifras_[fila][columna]; } // 0-based
-    QLabel* Label_res[kMaxColumnas] = {};    // units, tens, hundreds, thousands
+    QLabel* Label_res[kMaxColumnas] = {};     // units, tens, hundreds, thousands
     QLabel* Label_mellevo[kMaxColumnas] = {}; // over tens (1) and hundreds (2)
     QLabel* Label_signo_mas = nullptr;
     QFrame* Shape1 = nullptr;
@@ -55,6 +55,8 @@ public:
     void FormShow();
     void FormClose();
     void NuevaCuenta();
+    // Shows a given operation as NuevaCuenta shows a drawn one.
+    void MostrarCuenta(const Operacion& op);
     void Memo_resChange();
     void Memo_mellevoChange();
     void CifraAcertada();

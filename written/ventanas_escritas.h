@@ -2,7 +2,6 @@
 // The column exercise windows. They differ only in their definition.
 #include "written/ventana_columnas.h"
 
-
 class TForm_sumas3b : public VentanaColumnas {
     Q_OBJECT
 public:
