@@ -153,7 +153,7 @@ void VentanaColumnas::CrearControles() {
 
     if (def_.con_llevadas) {
         Memo_mellevo = Caja("Memo_mellevo", this, m.letra / 2 + 2);
-        Memo_mellevo->resize(28, 30);
+        Memo_mellevo->resize(36, 32);
         Memo_mellevo->hide();
         Memo_mellevo->installEventFilter(this);
         connect(Memo_mellevo, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_mellevoChange);
@@ -161,7 +161,7 @@ void VentanaColumnas::CrearControles() {
         for (int c = 1; c <= 2; ++c) {
             Label_mellevo[c] = Digito(
                 QStringLiteral("Label_mellevo_%1").arg(QLatin1String(kColumna[c])), this,
-                QRect(def_.izquierdas[c] + 5, m.top_llevadas, 28, 30), m.letra / 2 + 2, Qt::red);
+                QRect(def_.izquierdas[c] + 5, m.top_llevadas, 36, 32), m.letra / 2 + 2, Qt::red);
             Label_mellevo[c]->hide();
         }
         Label1 = new QLabel(QStringLiteral("Escribe los números en orden, empezando por las "
