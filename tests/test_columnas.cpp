@@ -518,6 +518,9 @@ private slots:
         }
         const double ms = ns / 1e6 / teclas;
         qInfo("judging one digit: %.3f ms", ms);
+        // Under valgrind or a sanitizer the figure means nothing.
+        if (qEnvironmentVariableIsSet("ZIFRA_SIN_TIEMPOS"))
+            QSKIP("timing not checked with ZIFRA_SIN_TIEMPOS");
         QVERIFY2(ms < 1.0, qPrintable(QString::number(ms)));
     }
 };
