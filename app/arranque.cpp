@@ -55,8 +55,9 @@ protected:
         if (e->type() == QEvent::Paint && o->isWidgetType() &&
             static_cast<QWidget*>(o)->window() == Form_menu) {
             qApp->removeEventFilter(this);
-            // exit(), not quit(): quit() asks the windows to close, and this one refuses.
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            // exit(), not quit(): quit() asks the windows to close, and this one
+            // refuses. It only ends the loop once this paint is done.
+            QCoreApplication::exit(0);
         }
         return false;
     }

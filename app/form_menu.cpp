@@ -239,7 +239,11 @@ void TForm_menu::FormShow() {
             "serán visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a "
             "640x480.\n"));
     if (ExisteArchivo(QStringLiteral("fondo.bmp"))) CargarFondo(QStringLiteral("fondo.bmp"));
-    Timer_icono->start();
+    // The 10 ms count starts once the window has been painted: the first
+    // tick opens the music and a modal dialog, and the child should see the
+    // game behind them, not a blank window.
+    Fondo->installEventFilter(this);
+    Fondo->update();
 }
 
 void TForm_menu::Timer_iconoTimer() {
@@ -265,6 +269,14 @@ void TForm_menu::Timer_iconoTimer() {
         ++juego.segundos;
         MostrarTiempo();
     }
+}
+
+bool TForm_menu::eventFilter(QObject* o, QEvent* e) {
+    if (o == Fondo && e->type() == QEvent::Paint) {
+        Fondo->removeEventFilter(this);
+        if (primer_tick_) Timer_icono->start();
+    }
+    return QMainWindow::eventFilter(o, e);
 }
 
 void TForm_menu::ActualizarBotonesTurno() {
