@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "app/juego.h"
+#include "players/turnos.h"
 
 struct Buzon {
     QList<plataforma::Mensaje> mensajes;
@@ -124,4 +125,13 @@ inline bool EscribirMidi(const QString& ruta) {
                                 "8360803e40"
                                 "00ff2f00"));
     return true;
+}
+
+// A new game with players J1..Jn, as the players dialog would store them.
+inline void JugadoresDePrueba(int n) {
+    juego.num_jugadores = 0;
+    QStringList nombres;
+    for (int i = 1; i <= n; ++i)
+        nombres << QStringLiteral("J%1").arg(i);
+    GuardarJugadores(nombres);
 }

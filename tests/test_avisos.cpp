@@ -54,14 +54,6 @@ class TestAvisos : public QObject {
         return d->result();
     }
 
-    void Jugadores(int n) {
-        juego.num_jugadores = 0;
-        QStringList nombres;
-        for (int i = 1; i <= n; ++i)
-            nombres << QStringLiteral("J%1").arg(i);
-        GuardarJugadores(nombres);
-    }
-
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -105,7 +97,7 @@ private slots:
         QFETCH(int, contador);
         QFETCH(QColor, color);
         CrearVentanas();
-        Jugadores(2);
+        JugadoresDePrueba(2);
         JugadorSiguiente();
         const int kind = BuscarVentanaEjercicio(ventana)->tipo;
         juego.ventana_actual = ventana;
@@ -139,7 +131,7 @@ private slots:
 
     void quinta_cuenta_premia() {
         CrearVentanas();
-        Jugadores(3);
+        JugadoresDePrueba(3);
         juego.puntos[1].puntos = 10;
         juego.puntos[2].puntos = -3;
         juego.puntos[3].puntos = 0;
@@ -299,7 +291,7 @@ private slots:
 
     void sin_caras_se_cierra_todo() {
         CrearVentanas();
-        Jugadores(1);
+        JugadoresDePrueba(1);
         buzon_.dialogos.enqueue(NoticiaConSeguir);
         buzon_.dialogos.enqueue(CaraYTecla);
         juego.cuentas_acertadas = 4;

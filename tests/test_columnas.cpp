@@ -81,14 +81,6 @@ class TestColumnas : public QObject {
         return v;
     }
 
-    void Jugadores(int n) {
-        juego.num_jugadores = 0;
-        QStringList nombres;
-        for (int i = 1; i <= n; ++i)
-            nombres << QStringLiteral("J%1").arg(i);
-        GuardarJugadores(nombres);
-    }
-
 private slots:
     void initTestCase() { QDir::setCurrent(dir_.path()); }
     void init() {
@@ -103,7 +95,7 @@ private slots:
                 falsas_.push_back(std::make_unique<VentanaFalsa>(codigo));
                 RegistrarVentana(codigo, falsas_.back().get());
             }
-        Jugadores(1);
+        JugadoresDePrueba(1);
     }
     void cleanup() {
         CerrarVentanaActual();
@@ -464,7 +456,7 @@ private slots:
         QFETCH(int, actual);
         QFETCH(QList<int>, ventanas);
         QFETCH(QList<int>, turnos);
-        Jugadores(jugadores);
+        JugadoresDePrueba(jugadores);
         if (!automatico) Form_menu->Accion("Cambiodeturnojugadoresmanual1")->trigger();
         juego.jugador_actual = actual;
         Form_menu->Accion("m_sumasyrestasSin")->trigger();

@@ -13,14 +13,6 @@ class TestSiguiente : public QObject {
     Q_OBJECT
     std::vector<std::unique_ptr<VentanaFalsa>> ventanas_;
 
-    static void Jugadores(int n) {
-        juego.num_jugadores = 0;
-        QStringList nombres;
-        for (int i = 1; i <= n; ++i)
-            nombres << QStringLiteral("J%1").arg(i);
-        GuardarJugadores(nombres);
-    }
-
 private slots:
     void initTestCase() {
         for (const VentanaEjercicio& v : kVentanasEjercicio) {
@@ -51,7 +43,7 @@ private slots:
         QFETCH(bool, automatico);
         QFETCH(int, actual);
         QFETCH(QList<int>, codigos);
-        Jugadores(jugadores);
+        JugadoresDePrueba(jugadores);
         juego.cambio_automatico = automatico;
         juego.jugador_actual = actual;
         juego.tipo_juego = 1;
@@ -65,7 +57,7 @@ private slots:
     }
 
     void manual_cambia_al_terminar_jugador_1() {
-        Jugadores(2);
+        JugadoresDePrueba(2);
         juego.cambio_automatico = 0;
         juego.tipo_juego = 1;
         juego.jugador_actual = 2;
@@ -141,7 +133,7 @@ private slots:
     }
 
     void turnos_dan_la_vuelta() {
-        Jugadores(3);
+        JugadoresDePrueba(3);
         juego.jugador_actual = 3;
         JugadorSiguiente();
         QCOMPARE(juego.jugador_actual, 1);

@@ -291,11 +291,7 @@ void VentanaColumnas::Memo_resChange() {
         return;
     case J::Acierto:
         CifraAcertada();
-        Label_res[columna - 1]->setText(texto);
-        Label_res[columna - 1]->show();
-        Memo_res->clear();
-        MoverRespuesta(columna + 1);
-        Memo_res->setFocus();
+        EscribirYAvanzar(columna, texto);
         return;
     case J::PideLlevada:
         Memo_mellevo->clear();
@@ -307,17 +303,22 @@ void VentanaColumnas::Memo_resChange() {
         Memo_mellevo->setFocus();
         return;
     case J::PasoMillares:
-        Label_res[columna - 1]->setText(texto);
-        Label_res[columna - 1]->show();
-        Memo_res->clear();
-        MoverRespuesta(columna + 1);
-        Memo_res->setFocus();
+        EscribirYAvanzar(columna, texto);
         return;
     case J::Fin:
         CifraAcertada();
         FinDeCuenta();
         return;
     }
+}
+
+// The digit goes under its column and the answer box moves one to the left.
+void VentanaColumnas::EscribirYAvanzar(int columna, const QString& texto) {
+    Label_res[columna - 1]->setText(texto);
+    Label_res[columna - 1]->show();
+    Memo_res->clear();
+    MoverRespuesta(columna + 1);
+    Memo_res->setFocus();
 }
 
 void VentanaColumnas::Memo_mellevoChange() {
@@ -337,12 +338,8 @@ void VentanaColumnas::Memo_mellevoChange() {
         CifraAcertada();
         Label_mellevo[columna]->setText(cuenta_.TextoLlevada());
         Label_mellevo[columna]->show();
-        Label_res[columna - 1]->setText(Memo_res->text());
-        Label_res[columna - 1]->show();
         Memo_res->setReadOnly(false);
-        Memo_res->clear();
-        MoverRespuesta(columna + 1);
-        Memo_res->setFocus();
+        EscribirYAvanzar(columna, Memo_res->text());
         return;
     default:
         return;

@@ -74,6 +74,7 @@ private:
     void CrearControles();
     void MostrarTotales();
     void MoverRespuesta(int columna);
+    void EscribirYAvanzar(int columna, const QString& texto);
     void FinDeCuenta();
 
     const DefinicionVentana& def_;
