@@ -7,6 +7,7 @@
 #include "players/form_aviso_error.h"
 #include "players/form_jugadores.h"
 #include "players/form_muchos_aciertos.h"
+#include "written/ventana_resta.h"
 #include "written/ventanas_escritas.h"
 
 #include <QApplication>
@@ -40,6 +41,8 @@ void CrearVentanas() {
     new TForm_muchos_aciertos(Form_menu);
     new TForm_restas3b(Form_menu);
     new TForm_sumas3b(Form_menu);
+    new TForm_restas4b(Form_menu);
+    new TForm_restas5(Form_menu);
     new TForm_sumas4b(Form_menu);
     new TForm_sumas5(Form_menu);
     new TForm_sumas5b(Form_menu);

@@ -36,6 +36,15 @@ struct Medidas {
 };
 
 Medidas MedidasDe(const DefinicionVentana& d) {
+    // Borrowing: a marks row on top, and room between the rows for "+1".
+    if (d.con_prestamo)
+        return {QSize(51, 56),
+                48,
+                6,
+                36,
+                66,
+                6,
+                QSize(d.izquierdas[0] + 51 + 28, 36 + 66 + 56 + 6 + 5 + 14 + 56 + 14)};
     if (!d.con_llevadas) return {QSize(51, 56), 48, -1, 15, 55, 6, QSize(503, 255)};
     const int ultima_fila = 38 + 50 * (d.filas - 1);
     return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
@@ -149,7 +158,7 @@ void VentanaColumnas::CrearControles() {
     Memo_res = Caja("Memo_res", this, m.letra);
     Memo_res->resize(m.cifra);
     Memo_res->installEventFilter(this);
-    connect(Memo_res, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_resChange);
+    connect(Memo_res, &QLineEdit::textChanged, this, [this] { Memo_resChange(); });
 
     if (def_.con_llevadas) {
         Memo_mellevo = Caja("Memo_mellevo", this, m.letra / 2 + 2);
@@ -373,7 +382,8 @@ void VentanaColumnas::FinDeCuenta() {
 }
 
 bool VentanaColumnas::eventFilter(QObject* o, QEvent* e) {
-    if ((o == Memo_res || o == Memo_mellevo) && e->type() == QEvent::KeyPress) {
+    // Every control that hands its keys here (the boxes, the borrow button).
+    if (o != this && e->type() == QEvent::KeyPress) {
         // Only the digits and Backspace reach the boxes; Enter and the rest do not.
         const auto* k = static_cast<QKeyEvent*>(e);
         const QString t = k->text();

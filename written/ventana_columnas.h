@@ -19,6 +19,7 @@ struct DefinicionVentana {
     int32_t codigo;
     bool es_suma;
     bool con_llevadas;
+    bool con_prestamo; // subtraction that borrows: marks row and its own rules
     int filas;
     int columnas;
     Sorteo sorteo;
@@ -54,10 +55,10 @@ public:
     void FormCreate();
     void FormShow();
     void FormClose();
-    void NuevaCuenta();
+    virtual void NuevaCuenta();
     // Shows a given operation as NuevaCuenta shows a drawn one.
     void MostrarCuenta(const Operacion& op);
-    void Memo_resChange();
+    virtual void Memo_resChange();
     void Memo_mellevoChange();
     void CifraAcertada();
     void CifraFallada();
@@ -70,12 +71,14 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
-    void CrearControles();
+protected:
     void MostrarTotales();
     void MoverRespuesta(int columna);
-    void EscribirYAvanzar(int columna, const QString& texto);
     void FinDeCuenta();
+
+private:
+    void CrearControles();
+    void EscribirYAvanzar(int columna, const QString& texto);
 
     const DefinicionVentana& def_;
     CuentaEnColumnas cuenta_;

@@ -1,0 +1,201 @@
+#include "written/ventana_resta.h"
+
+#include "app/juego.h"
+#include "app/servicios.h"
+#include "app/ventanas.h"
+#include "platform/accesibilidad.h"
+#include "platform/mensajes.h"
+#include "players/form_aviso_error.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// clang-format off
+//                                    objectName       caption                                 code             suma   llevadas prestamo filas cols draw                      answer box lefts      first placed  next exercise
+const DefinicionVentana kRestas4b = {"Form_restas4b", "Restas, CON llevadas",                  VentanaRestas4b, false, false, true,   2,    3,   Sorteo::RestaSinLlevar, {370, 310, 250},      {150, 125},   SiguienteConLlevadas};
+const DefinicionVentana kRestas5  = {"Form_restas5",  "Restas  CON llevadas, más difícil",     VentanaRestas5,  false, false, true,   2,    4,   Sorteo::RestaSinLlevar, {455, 395, 335, 275}, {100, 125},   SiguienteConLlevadas};
+// clang-format on
+
+TForm_restas4b::TForm_restas4b(QWidget* parent) : VentanaResta(kRestas4b, parent) {}
+TForm_restas5::TForm_restas5(QWidget* parent) : VentanaResta(kRestas5, parent) {}
+
+namespace {
+const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
+
+QLabel* Marca(QWidget* padre, const QString& nombre, const QString& texto, const QRect& r,
+              int letra, const QColor& color, bool subrayada) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setPixelSize(letra);
+    f.setBold(true);
+    f.setUnderline(subrayada);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+    l->hide();
+    return l;
+}
+} // namespace
+
+VentanaResta::VentanaResta(const DefinicionVentana& def, QWidget* parent)
+    : VentanaColumnas(def, parent) {
+    const int n = def.columnas;
+    const int top1 = Cifra(0, 0)->y();
+    const int top2 = Cifra(1, 0)->y();
+    for (int c = 0; c < n; ++c) {
+        const QString col = QLatin1String(kColumna[c]);
+        const int x = def.izquierdas[c];
+        if (c < n - 1)
+            marcas_[int(TipoMarca::Ayuda)][c] =
+                ::Marca(this, QStringLiteral("Label_ayuda_%1").arg(col), QStringLiteral("1 "),
+                        QRect(x - 14, top1, 26, 56), 40, Qt::red, true);
+        if (c >= 1 && c < n - 1)
+            marcas_[int(TipoMarca::Ayuda2)][c] =
+                ::Marca(this, QStringLiteral("Label_ayuda2_%1").arg(col), QStringLiteral("1  "),
+                        QRect(x + 2, 2, 22, 30), 22, Qt::red, true);
+        if (c >= 1) {
+            marcas_[int(TipoMarca::Mas1)][c] =
+                ::Marca(this, QStringLiteral("Label_mas1_%1").arg(col), QStringLiteral("+1"),
+                        QRect(x + 8, top2 - 14, 34, 20), 18, Qt::blue, false);
+            marcas_[int(TipoMarca::Koru)][c] =
+                ::Marca(this, QStringLiteral("Label_koru_%1").arg(col), QStringLiteral("X"),
+                        QRect(x, top1, 51, 56), 48, Qt::gray, false);
+            marcas_[int(TipoMarca::Menos1)][c] =
+                ::Marca(this, QStringLiteral("Label_menos1_%1").arg(col), QString(),
+                        QRect(x + 20, 2, 30, 30), 24, Qt::blue, false);
+        }
+    }
+    Color95Button_ayuda = new QPushButton(QStringLiteral("&Me  llevo..."), this);
+    Color95Button_ayuda->setObjectName(QStringLiteral("Color95Button_ayuda"));
+    Color95Button_ayuda->setGeometry(25, 245, 116, 32);
+    Color95Button_ayuda->hide();
+    Color95Button_ayuda->installEventFilter(this);
+    plataforma::PonerPista(
+        Color95Button_ayuda,
+        QStringLiteral("Pulsar cuando el de arriba es más pequeño y necesita ayuda"));
+    connect(Color95Button_ayuda, &QPushButton::clicked, this,
+            &VentanaResta::Color95Button_ayudaClick);
+    for (QLabel* l : Label_res)
+        if (l) l->show();
+    plataforma::PublicarAccesibilidad(this);
+}
+
+QLabel* VentanaResta::Marca(TipoMarca tipo, int columna) const {
+    return marcas_[int(tipo)][columna];
+}
+
+void VentanaResta::NuevaCuenta() {
+    resta_.Sortear(Def().columnas);
+    MostrarResta(resta_.Op());
+}
+
+void VentanaResta::MostrarResta(const Operacion& op) {
+    const int n = Def().columnas;
+    juego.ventana_actual = Def().codigo;
+    MostrarTotales();
+    for (QLabel* l : Label_res)
+        if (l) l->clear();
+    for (auto& tipo : marcas_)
+        for (QLabel* l : tipo)
+            if (l) l->hide();
+    Color95Button_ayuda->hide();
+    resta_.Empezar(op);
+    for (int f = 0; f < 2; ++f)
+        for (int c = 0; c < n; ++c)
+            Cifra(f, c)->setText(QString::number(op.cifras[f][c]));
+    for (int c = 1; c < n; ++c)
+        Marca(TipoMarca::Menos1, c)->setText(QString::number(resta_.Rebajado(c)));
+    if (juego.marcar_llevadas == 1)
+        Aplicar(resta_.MarcasIniciales(juego.modo_restas));
+    else if (juego.marcar_llevadas == 2)
+        Color95Button_ayuda->show();
+    Memo_res->clear();
+    MoverRespuesta(1);
+    columna_ = 1;
+    juego.contando_tiempo = 1;
+    juego.segundos = 0;
+    MostrarTiempo();
+    me_llevo = resta_.Lleva(0, juego.modo_restas);
+    Memo_res->setFocus();
+}
+
+void VentanaResta::Aplicar(const std::vector<PasoMarca>& pasos) {
+    for (const PasoMarca& p : pasos) {
+        if (p.tipo == PasoMarca::Esperar) {
+            Esperar(300);
+            continue;
+        }
+        QLabel* l = Marca(p.marca, p.columna);
+        if (!l) continue;
+        l->show();
+        l->raise();
+        // Painted now, so the child sees it during the wait that follows.
+        if (p.tipo == PasoMarca::MostrarYPintar) l->repaint();
+    }
+}
+
+void VentanaResta::Memo_resChange() {
+    const QString texto = Memo_res->text();
+    if (texto.isEmpty()) {
+        Memo_res->setFocus();
+        return;
+    }
+    if (juego.marcar_llevadas == 2 && Color95Button_ayuda->isVisible() && me_llevo) {
+        plataforma::MostrarMensaje({plataforma::kTituloPrograma,
+                                    QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n"),
+                                    plataforma::Icono::Ninguno, plataforma::Botones::Aceptar});
+        Memo_res->clear();
+        Memo_res->setFocus();
+        return;
+    }
+    SonidoTecla();
+    bool ok = false;
+    int valor = texto.toInt(&ok);
+    if (!ok) valor = -1;
+    const int n = Def().columnas;
+    if (valor != resta_.Resultado(columna_ - 1)) {
+        CifraFallada();
+        return;
+    }
+    CifraAcertada();
+    if (columna_ == n) {
+        FinDeCuenta();
+        return;
+    }
+    Label_res[columna_ - 1]->setText(texto);
+    Memo_res->clear();
+    MoverRespuesta(columna_ + 1);
+    Memo_res->setFocus();
+    ++columna_;
+    me_llevo = resta_.Lleva(columna_ - 1, juego.modo_restas);
+    if (me_llevo && juego.marcar_llevadas == 1)
+        Aplicar(
+            resta_.MarcasDe(columna_ - 1, juego.modo_restas,
+                            Marca(TipoMarca::Koru, 2) && Marca(TipoMarca::Koru, 2)->isVisible()));
+    if (juego.marcar_llevadas == 2) Color95Button_ayuda->show();
+}
+
+void VentanaResta::Color95Button_ayudaClick() {
+    if (me_llevo) {
+        Aplicar(
+            resta_.MarcasDe(columna_ - 1, juego.modo_restas,
+                            Marca(TipoMarca::Koru, 2) && Marca(TipoMarca::Koru, 2)->isVisible()));
+    } else if (Form_aviso_error) {
+        const QString linea1 = Form_aviso_error->Label1->text();
+        const QString linea2 = Form_aviso_error->Label2->text();
+        Form_aviso_error->PonerLineas(
+            QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
+            QStringLiteral("Mira bien los números, y sigue."));
+        FalloSinBorrar();
+        Form_aviso_error->PonerLineas(linea1, linea2);
+    } else {
+        FalloSinBorrar();
+    }
+    Color95Button_ayuda->hide();
+    Memo_res->setFocus();
+}
