@@ -1,5 +1,6 @@
 #include "written/ventana_columnas.h"
 
+#include "app/etiquetas.h"
 #include "app/form_menu.h"
 #include "app/juego.h"
 #include "app/servicios.h"
@@ -52,18 +53,7 @@ Medidas MedidasDe(const DefinicionVentana& d) {
 
 QLabel* Digito(const QString& nombre, QWidget* padre, const QRect& r, int letra,
                const QColor& color) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setGeometry(r);
-    l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPixelSize(letra);
-    f.setBold(true);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
-    return l;
+    return EtiquetaCifra(nombre, padre, r, letra, color);
 }
 
 QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {

@@ -1,5 +1,6 @@
 #include "written/ventana_resta.h"
 
+#include "app/etiquetas.h"
 #include "app/juego.h"
 #include "app/servicios.h"
 #include "app/ventanas.h"
@@ -25,18 +26,8 @@ const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
 
 QLabel* Marca(QWidget* padre, const QString& nombre, const QString& texto, const QRect& r,
               int letra, const QColor& color, bool subrayada) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    l->setGeometry(r);
-    l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPixelSize(letra);
-    f.setBold(true);
-    f.setUnderline(subrayada);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
+    QLabel* l = EtiquetaCifra(nombre, padre, r, letra, color, subrayada);
+    l->setText(texto);
     l->hide();
     return l;
 }
