@@ -1,0 +1,436 @@
+#include "mental/ventana_mental.h"
+
+#include "app/imagen_animada.h"
+#include "app/juego.h"
+#include "app/servicios.h"
+#include "app/ventanas.h"
+#include "platform/accesibilidad.h"
+#include "platform/mensajes.h"
+#include "players/aviso_modal.h"
+#include "players/form_aviso_error.h"
+#include "players/puntuacion.h"
+#include "players/turnos.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMovie>
+#include <QPushButton>
+#include <QShowEvent>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const QSize kCliente(620, 250);
+// Three-digit numbers must fit between the lefts the layout keeps.
+constexpr int kLetra = 36;
+constexpr int kTopCuenta = 45;
+constexpr int kAltoCuenta = 60;
+constexpr int kAnchoTermino = 78;
+constexpr int kAnchoRespuesta = 88;
+// Label lefts of the three terms, and the answer box's left over each.
+constexpr int kIzquierdaTermino[3] = {185, 295, 410};
+constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
+
+const QColor kFondo(0xFF, 0xF6, 0xC8);
+const QColor kAzulNumeros(0x00, 0x00, 0x80);
+const QColor kRojoSignos(0xB0, 0x00, 0x00);
+
+const QString kM1 = QStringLiteral(
+    "\n\n El minuendo no puede ser 'menor' que el sustraendo.\n\n El programa disminuirá el valor "
+    "máximo del sustraendo\n para que sea igual al valor del minuendo.\n");
+const QString kM2 =
+    QStringLiteral("\n\nNo puedes elegir un valor\n\n'mayor' que el del minuendo.\n");
+
+QLabel* Numero(const QString& nombre, QWidget* padre, const QRect& r, int letra,
+               const QColor& color) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(nombre);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setPixelSize(letra);
+    f.setBold(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+    return l;
+}
+
+// Fijo11 for the value 1 ... Fijo101 for 10.
+QString NombreFijo(int valor) {
+    return QStringLiteral("Fijo") + QString::number(valor) + QLatin1Char('1');
+}
+
+int Indice(Incognita i) {
+    return i == Incognita::Primero ? 0 : i == Incognita::Segundo ? 1 : 2;
+}
+
+void Mensaje(const QString& texto) {
+    plataforma::MostrarMensaje({plataforma::kTituloPrograma, texto, plataforma::Icono::Ninguno,
+                                plataforma::Botones::Aceptar});
+}
+
+} // namespace
+
+VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      def_(def) {
+    setObjectName(QString::fromLatin1(def.nombre));
+    setWindowTitle(QString::fromUtf8(def.titulo));
+    setModal(false);
+    CrearMenus();
+    CrearControles();
+    ConectarMenus();
+    FormCreate();
+    CentrarEnPantalla(this);
+    RegistrarVentana(def.codigo, this);
+    AlBorrarContadoresVentanas(this, [this] {
+        aciertos = 0;
+        fallos = 0;
+        MostrarTotales();
+    });
+}
+
+QAction* VentanaMental::Accion(const char* nombre) const {
+    return findChild<QAction*>(QString::fromLatin1(nombre));
+}
+
+void VentanaMental::CrearMenus() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setNativeMenuBar(false);
+    auto accion = [](QMenu* menu, const QString& nombre, const QString& texto) {
+        QAction* a = menu->addAction(texto);
+        a->setObjectName(nombre);
+        a->setCheckable(true);
+        return a;
+    };
+
+    menus_[0] = MainMenu1->addMenu(QString::fromUtf8(def_.texto_menu1));
+    menus_[0]->setObjectName(QString::fromLatin1(def_.menu1));
+    for (const RangoMental& r : kRangosMental)
+        accion(menus_[0], QString::fromLatin1(r.nombre1), QString::fromUtf8(r.texto));
+
+    menus_[1] = MainMenu1->addMenu(QString::fromUtf8(def_.texto_menu2));
+    menus_[1]->setObjectName(QString::fromLatin1(def_.menu2));
+    QMenu* azar = menus_[1]->addMenu(QStringLiteral("Elegido al azar, hasta..."));
+    azar->setObjectName(QStringLiteral("Elegidoalazarhasta1"));
+    Elegidoalazarhasta1 = azar->menuAction();
+    Elegidoalazarhasta1->setObjectName(QStringLiteral("Elegidoalazarhasta1"));
+    Elegidoalazarhasta1->setCheckable(true);
+    for (const RangoMental& r : kRangosMental)
+        accion(azar, QString::fromLatin1(r.nombre2), QString::fromUtf8(r.texto));
+    for (int v = 1; v <= kMaxFijo; ++v) {
+        QString texto = QStringLiteral("Valor fijo a  %1%2").arg(QLatin1String(def_.signo)).arg(v);
+        if (v <= 2)
+            texto +=
+                QStringLiteral(" (tabla de %1 del %2)").arg(QLatin1String(def_.verbo_fijo)).arg(v);
+        accion(menus_[1], NombreFijo(v), texto);
+    }
+
+    M_Incognita = MainMenu1->addMenu(QStringLiteral("Incógnita"));
+    M_Incognita->setObjectName(QStringLiteral("M_Incognita"));
+    incognitas_[0] = accion(M_Incognita, QString::fromLatin1(def_.incognita1),
+                            QString::fromUtf8(def_.texto_incognita1));
+    incognitas_[1] = accion(M_Incognita, QString::fromLatin1(def_.incognita2),
+                            QString::fromUtf8(def_.texto_incognita2));
+    Enelresultado =
+        accion(M_Incognita, QStringLiteral("Enelresultado"), QStringLiteral("En el &resultado"));
+}
+
+void VentanaMental::ConectarMenus() {
+    using Manejador = void (VentanaMental::*)();
+    const Manejador rangos1[kRangos] = {
+        &VentanaMental::Hasta101Click,  &VentanaMental::Hasta201Click,
+        &VentanaMental::Hasta301Click,  &VentanaMental::Hasta401Click,
+        &VentanaMental::Hasta501Click,  &VentanaMental::Hasta701Click,
+        &VentanaMental::sinlimite1Click};
+    const Manejador rangos2[kRangos] = {
+        &VentanaMental::Hasta102Click,  &VentanaMental::Hasta202Click,
+        &VentanaMental::Hasta302Click,  &VentanaMental::Hasta402Click,
+        &VentanaMental::Hasta502Click,  &VentanaMental::Hasta1001Click,
+        &VentanaMental::sinlimite2Click};
+    const Manejador fijos[kMaxFijo] = {&VentanaMental::Fijo11Click, &VentanaMental::Fijo21Click,
+                                       &VentanaMental::Fijo31Click, &VentanaMental::Fijo41Click,
+                                       &VentanaMental::Fijo51Click, &VentanaMental::Fijo61Click,
+                                       &VentanaMental::Fijo71Click, &VentanaMental::Fijo81Click,
+                                       &VentanaMental::Fijo91Click, &VentanaMental::Fijo101Click};
+    auto conectar = [this](const QString& nombre, Manejador m) {
+        connect(findChild<QAction*>(nombre), &QAction::triggered, this,
+                [this, m] { (this->*m)(); });
+    };
+    for (int i = 0; i < kRangos; ++i) {
+        conectar(QString::fromLatin1(kRangosMental[i].nombre1), rangos1[i]);
+        conectar(QString::fromLatin1(kRangosMental[i].nombre2), rangos2[i]);
+    }
+    for (int v = 1; v <= kMaxFijo; ++v)
+        conectar(NombreFijo(v), fijos[v - 1]);
+    conectar(QStringLiteral("Enelresultado"), &VentanaMental::EnelresultadoClick);
+    connect(Color95Button1, &QPushButton::clicked, this, &VentanaMental::Color95Button1Click);
+}
+
+void VentanaMental::CrearControles() {
+    const int alto_menu = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, kCliente.width(), alto_menu);
+    setFixedSize(kCliente.width(), kCliente.height() + alto_menu);
+    plataforma::PonerPista(
+        this, QStringLiteral("Escribir el valor correcto y pulsar el botón 'Comprobación'"));
+
+    Fondo = new QWidget(this);
+    Fondo->setObjectName(QStringLiteral("Fondo"));
+    Fondo->setGeometry(QRect(QPoint(0, alto_menu), kCliente));
+    Fondo->setAutoFillBackground(true);
+    QPalette fondo = Fondo->palette();
+    fondo.setColor(QPalette::Window, kFondo);
+    Fondo->setPalette(fondo);
+
+    auto termino = [&](const char* nombre, int i) {
+        return Numero(QString::fromLatin1(nombre), Fondo,
+                      QRect(kIzquierdaTermino[i], kTopCuenta, kAnchoTermino, kAltoCuenta), kLetra,
+                      kAzulNumeros);
+    };
+    terminos_[0] = termino(def_.etiqueta1, 0);
+    terminos_[1] = termino(def_.etiqueta2, 1);
+    Label_resultado = termino("Label_resultado", 2);
+    // The signs sit in the gaps between the terms' boxes.
+    const int fin1 = kIzquierdaRespuesta[0] + kAnchoRespuesta;
+    const int fin2 = kIzquierdaRespuesta[1] + kAnchoRespuesta;
+    // A hyphen is a thin minus: a larger size makes it as plain as the plus.
+    const int letra_signo = def_.tipo == TipoMental::Restas ? kLetra * 3 / 2 : kLetra;
+    Label4 = Numero(QStringLiteral("Label4"), Fondo,
+                    QRect(fin1, kTopCuenta, kIzquierdaRespuesta[1] - fin1, kAltoCuenta),
+                    letra_signo, kRojoSignos);
+    Label4->setText(QString::fromLatin1(def_.signo));
+    Label3 = Numero(QStringLiteral("Label3"), Fondo,
+                    QRect(fin2, kTopCuenta, kIzquierdaRespuesta[2] - fin2, kAltoCuenta), kLetra,
+                    kRojoSignos);
+    Label3->setText(QStringLiteral("="));
+
+    Memo_res = new QLineEdit(Fondo);
+    Memo_res->setObjectName(QStringLiteral("Memo_res"));
+    Memo_res->setMaxLength(3);
+    Memo_res->setAlignment(Qt::AlignCenter);
+    Memo_res->setContextMenuPolicy(Qt::NoContextMenu);
+    Memo_res->setDragEnabled(false);
+    Memo_res->setAcceptDrops(false);
+    QFont letra = Memo_res->font();
+    letra.setPixelSize(kLetra);
+    letra.setBold(true);
+    Memo_res->setFont(letra);
+    // Bright and framed, so the child sees at once which number is missing.
+    Memo_res->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
+                                           " border: 3px solid #FF5000; border-radius: 6px; }"));
+    Memo_res->setGeometry(kIzquierdaRespuesta[2], kTopCuenta, kAnchoRespuesta, kAltoCuenta);
+    Memo_res->installEventFilter(this);
+    // Only keys that changed the box sound: not a digit past the third.
+    connect(Memo_res, &QLineEdit::textEdited, this, [] { SonidoTecla(); });
+    plataforma::PonerPista(
+        Memo_res,
+        QStringLiteral(
+            "Haz clic, si no está el cursor. Aqui escribe el número correcto que falta."));
+
+    Color95Button1 = new QPushButton(QStringLiteral("&Comprobación"), Fondo);
+    Color95Button1->setObjectName(QStringLiteral("Color95Button1"));
+    Color95Button1->setGeometry(240, 140, 200, 52);
+    Color95Button1->setAutoDefault(false);
+    QFont boton = Color95Button1->font();
+    boton.setPixelSize(22);
+    boton.setBold(true);
+    Color95Button1->setFont(boton);
+    QPalette p = Color95Button1->palette();
+    p.setColor(QPalette::Button, QColor(0x00, 0x80, 0xFF));
+    p.setColor(QPalette::ButtonText, Qt::white);
+    Color95Button1->setPalette(p);
+    plataforma::PonerPista(Color95Button1,
+                           QStringLiteral("Pulsa para comprobar si la operación está bien"));
+
+    auto total = [&](const char* marco, const char* titulo, int top, const char* etiqueta,
+                     const QColor& color, const char* pista) {
+        auto* g = new QGroupBox(QString::fromUtf8(titulo), Fondo);
+        g->setObjectName(QString::fromLatin1(marco));
+        g->setGeometry(25, top, 116, 71);
+        QLabel* l = Numero(QString::fromLatin1(etiqueta), g, QRect(4, 22, 108, 40), 27, color);
+        l->setText(QStringLiteral("0"));
+        plataforma::PonerPista(g, QString::fromUtf8(pista));
+        plataforma::PonerPista(l, QString::fromUtf8(pista));
+        return l;
+    };
+    Label_aciertos = total("GroupBox_aciertos", " Aciertos :  ", 25, "Label_aciertos", Qt::blue,
+                           "Total aciertos en este tipo de cuenta, por todos los jugadores");
+    Label_fallos = total("GroupBox_fallos", " Fallos :  ", 140, "Label_fallos", Qt::red,
+                         "Total fallos en este tipo de cuenta, por todos los jugadores");
+
+    GIFImage1 = new ImagenAnimada(QStringLiteral("GIFImage1"), Fondo);
+    GIFImage1->setGeometry(490, 122, 120, 120);
+}
+
+void VentanaMental::FormCreate() {
+    Ajustes() = AjustesMental{};
+    MostrarMarcas();
+    if (ExisteArchivo(QStringLiteral("cmental.gif")))
+        GIFImage1->Cargar(RutaDeInicio(QStringLiteral("cmental.gif")));
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+// Check marks always follow the settings, so each group shows exactly one.
+void VentanaMental::MostrarMarcas() {
+    const AjustesMental& a = Ajustes();
+    for (const RangoMental& r : kRangosMental) {
+        Accion(r.nombre1)->setChecked(a.limite1 == r.limite1);
+        Accion(r.nombre2)->setChecked(a.limite2 == r.limite2);
+    }
+    for (int v = 1; v <= kMaxFijo; ++v)
+        findChild<QAction*>(NombreFijo(v))->setChecked(a.limite2 == v);
+    Elegidoalazarhasta1->setChecked(!EsFijo(a.limite2));
+    for (int i = 0; i < 2; ++i)
+        incognitas_[i]->setChecked(Indice(a.incognita) == i);
+    Enelresultado->setChecked(a.incognita == Incognita::Resultado);
+}
+
+void VentanaMental::MostrarTotales() {
+    Label_aciertos->setText(QString::number(aciertos));
+    Label_fallos->setText(QString::number(fallos));
+}
+
+void VentanaMental::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void VentanaMental::FormShow() {
+    if (def_.tipo == TipoMental::Sumas) {
+        NuevaCuenta();
+        GIFImage1->Empezar();
+    } else {
+        GIFImage1->Empezar();
+        NuevaCuenta();
+    }
+}
+
+void VentanaMental::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+void VentanaMental::reject() {
+    close();
+}
+
+void VentanaMental::FormClose() {
+    juego.contando_tiempo = 0;
+    juego.ventana_actual = SinVentana;
+    if (QMovie* m = GIFImage1->movie()) m->stop();
+    GIFImage1->hide();
+}
+
+void VentanaMental::NuevaCuenta() {
+    juego.ventana_actual = def_.codigo;
+    MostrarTotales();
+    const AjustesMental& a = Ajustes();
+    cuenta_ = SortearCuentaMental(def_.tipo, a);
+    valor_correcto = ValorIncognita(cuenta_, a.incognita);
+    const int oculto = Indice(a.incognita);
+    Memo_res->move(kIzquierdaRespuesta[oculto], kTopCuenta);
+    QLabel* etiquetas[3] = {terminos_[0], terminos_[1], Label_resultado};
+    const int32_t valores[3] = {cuenta_.primero, cuenta_.segundo, cuenta_.resultado};
+    for (int i = 0; i < 3; ++i) {
+        etiquetas[i]->setText(QString::number(valores[i]));
+        // Under the box it must not show, nor be read out by a screen reader.
+        etiquetas[i]->setVisible(i != oculto);
+    }
+    Memo_res->raise();
+    Memo_res->clear();
+    juego.contando_tiempo = 1;
+    juego.segundos = 0;
+    MostrarTiempo();
+    Memo_res->setFocus();
+}
+
+void VentanaMental::ElegirLimite1(int rango) {
+    Ajustes().limite1 = kRangosMental[rango].limite1;
+    MostrarMarcas();
+    if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, Ajustes().limite2)) {
+        Mensaje(kM1);
+        ElegirLimite2(rango);
+    }
+    NuevaCuenta();
+}
+
+void VentanaMental::ElegirLimite2(int rango) {
+    const int32_t limite2 = kRangosMental[rango].limite2;
+    if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, limite2)) {
+        Mensaje(kM2);
+        MostrarMarcas(); // the menu already toggled the item
+        return;
+    }
+    Ajustes().limite2 = limite2;
+    MostrarMarcas();
+    NuevaCuenta();
+}
+
+void VentanaMental::ElegirFijo(int valor) {
+    Ajustes().limite2 = valor;
+    MostrarMarcas();
+    NuevaCuenta();
+}
+
+void VentanaMental::ElegirIncognita(Incognita incognita) {
+    Ajustes().incognita = incognita;
+    MostrarMarcas();
+    NuevaCuenta();
+}
+
+void VentanaMental::Color95Button1Click() {
+    switch (JuzgarRespuesta(Memo_res->text(), valor_correcto)) {
+    case Respuesta::Vacia:
+        Memo_res->setFocus();
+        return;
+    case Respuesta::Acertada:
+        CuentaAcertada();
+        return;
+    case Respuesta::Fallada:
+        CuentaFallada();
+        return;
+    }
+}
+
+void VentanaMental::CuentaAcertada() {
+    if (celebrar_) CelebrarCuenta();
+    celebrar_ = !celebrar_;
+    ++aciertos;
+    Label_aciertos->setText(QString::number(aciertos));
+    RegistrarAcierto();
+    Esperar(300);
+    FinDeOperacion(SiguienteCalculoMental);
+}
+
+void VentanaMental::CuentaFallada() {
+    SonidoFallo();
+    if (Form_aviso_error) plataforma::EjecutarModal(Form_aviso_error);
+    ++fallos;
+    Label_fallos->setText(QString::number(fallos));
+    RegistrarFallo();
+    Memo_res->clear();
+    Memo_res->setFocus();
+}
+
+bool VentanaMental::eventFilter(QObject* o, QEvent* e) {
+    if (o == Memo_res && e->type() == QEvent::KeyPress) {
+        // Only the digits and Backspace reach the box; Enter and the rest do not.
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        if (t.isEmpty()) return false;
+        const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
+        return !(cifra || k->key() == Qt::Key_Backspace);
+    }
+    return QDialog::eventFilter(o, e);
+}
