@@ -1,12 +1,15 @@
 #include "app/arranque.h"
 
 #include "app/form_menu.h"
+#include "mental/ventanas_mentales.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_acierto.h"
 #include "players/form_aviso_error.h"
 #include "players/form_jugadores.h"
 #include "players/form_muchos_aciertos.h"
+#include "results/form_puntos.h"
+#include "results/form_resultados.h"
 #include "written/ventana_resta.h"
 #include "written/ventanas_escritas.h"
 
@@ -38,6 +41,8 @@ void CrearVentanas() {
     new TForm_Acierto(Form_menu);
     new TForm_aviso_error(Form_menu);
     new TForm_jugadores(Form_menu);
+    new TForm_puntos(Form_menu);
+    new TForm_Resultados(Form_menu);
     new TForm_muchos_aciertos(Form_menu);
     new TForm_restas3b(Form_menu);
     new TForm_sumas3b(Form_menu);
@@ -47,6 +52,8 @@ void CrearVentanas() {
     new TForm_sumas5(Form_menu);
     new TForm_sumas5b(Form_menu);
     new TForm_restas3(Form_menu);
+    new TForm_cmental2(Form_menu);
+    new TForm_cmental1(Form_menu);
 }
 
 namespace {

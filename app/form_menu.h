@@ -82,6 +82,9 @@ public:
     void Marcarautomticamentecuandomellevo1Click();
     void Nomarcarnuncacuandomellevo1Click();
     void Agnadirnuevosjugadores1Click();
+    void Leerjugadoresdearchivo1Click();
+    void Controlderesultados1Click();
+    void Los10mejoresjugadores1Click();
     void Ayuda2Click();
     void Autor1Click();
     void Versin1Click();

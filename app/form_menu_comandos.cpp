@@ -9,6 +9,8 @@
 #include "platform/mensajes.h"
 #include "players/form_jugadores.h"
 #include "players/turnos.h"
+#include "results/form_puntos.h"
+#include "results/form_resultados.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -46,6 +48,9 @@ void TForm_menu::ConectarComandos() {
          &TForm_menu::Marcarautomticamentecuandomellevo1Click},
         {"Nomarcarnuncacuandomellevo1", &TForm_menu::Nomarcarnuncacuandomellevo1Click},
         {"Agnadirnuevosjugadores1", &TForm_menu::Agnadirnuevosjugadores1Click},
+        {"Leerjugadoresdearchivo1", &TForm_menu::Leerjugadoresdearchivo1Click},
+        {"Controlderesultados1", &TForm_menu::Controlderesultados1Click},
+        {"Los10mejoresjugadores1", &TForm_menu::Los10mejoresjugadores1Click},
         {"Ayuda2", &TForm_menu::Ayuda2Click},
         {"Autor1", &TForm_menu::Autor1Click},
         {"Versin1", &TForm_menu::Versin1Click},
@@ -194,6 +199,18 @@ void TForm_menu::Iniciarnuevojuego1Click() {
 void TForm_menu::Agnadirnuevosjugadores1Click() {
     CerrarVentanaActual();
     plataforma::EjecutarModal(Form_jugadores);
+}
+
+// Results and scores
+
+void TForm_menu::Leerjugadoresdearchivo1Click() {
+    LeerJugadoresDeArchivo();
+}
+void TForm_menu::Controlderesultados1Click() {
+    AbrirControlDeResultados();
+}
+void TForm_menu::Los10mejoresjugadores1Click() {
+    AbrirLosDiezMejores();
 }
 
 void TForm_menu::Color95Button_jugadoranteriorClick() {
