@@ -8,6 +8,7 @@
 #include "players/form_aviso_error.h"
 #include "players/form_jugadores.h"
 #include "players/form_muchos_aciertos.h"
+#include "results/form_directorio.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
 #include "written/ventana_resta.h"
@@ -54,6 +55,7 @@ void CrearVentanas() {
     new TForm_restas3(Form_menu);
     new TForm_cmental2(Form_menu);
     new TForm_cmental1(Form_menu);
+    new TForm_directorio(Form_menu);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "pruebas.h"
 #include "results/archivo_resultados.h"
 #include "results/dialogos_archivo.h"
+#include "results/form_directorio.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
 #include "results/impresion_resultados.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeView>
 #include <QtEndian>
 #include <QtTest>
 #include <memory>
@@ -539,6 +541,33 @@ private slots:
         f->Impresora->setOutputFileName(pdf3);
         f->Imprimirresultadosactuales1->trigger();
         QVERIFY(!QFile::exists(pdf3));
+    }
+
+    // The hidden scores-folder dialog: a chosen folder becomes the place of
+    // puntos.zfr; cancelling or choosing nothing keeps the old one.
+    void directorio_de_puntuaciones() {
+        Crear();
+        TForm_directorio* d = Form_directorio;
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Directorio para guardar puntuaciones"));
+        QVERIFY(!d->isVisible());
+        const QString carpeta = dir_->filePath(QStringLiteral("juego"));
+        d->show();
+        d->Elegir(carpeta);
+        QTRY_COMPARE(d->Elegido(), carpeta);
+        QTest::mouseClick(d->xpButton_aceptar, Qt::LeftButton);
+        QCOMPARE(resultados::directorio_puntuaciones, carpeta + QLatin1Char('/'));
+        QCOMPARE(resultados::RutaPuntuaciones(), carpeta + QStringLiteral("/puntos.zfr"));
+        d->show();
+        d->DirectoryListBox->setCurrentIndex(QModelIndex());
+        QTest::mouseClick(d->xpButton_aceptar, Qt::LeftButton);
+        QCOMPARE(resultados::directorio_puntuaciones, carpeta + QLatin1Char('/'));
+        d->show();
+        d->Elegir(dir_->path());
+        QTest::mouseClick(d->xpButton_cancelar, Qt::LeftButton);
+        QCOMPARE(resultados::directorio_puntuaciones, carpeta + QLatin1Char('/'));
+        QVERIFY(!d->isVisible());
+        resultados::directorio_puntuaciones.clear();
     }
 };
 
