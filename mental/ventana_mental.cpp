@@ -1,5 +1,6 @@
 #include "mental/ventana_mental.h"
 
+#include "app/etiquetas.h"
 #include "app/imagen_animada.h"
 #include "app/juego.h"
 #include "app/servicios.h"
@@ -48,22 +49,6 @@ const QString kM1 = QStringLiteral(
 const QString kM2 =
     QStringLiteral("\n\nNo puedes elegir un valor\n\n'mayor' que el del minuendo.\n");
 
-QLabel* Numero(const QString& nombre, QWidget* padre, const QRect& r, int letra,
-               const QColor& color) {
-    auto* l = new QLabel(padre);
-    l->setObjectName(nombre);
-    l->setGeometry(r);
-    l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPixelSize(letra);
-    f.setBold(true);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, color);
-    l->setPalette(p);
-    return l;
-}
-
 // Fijo11 for the value 1 ... Fijo101 for 10.
 QString NombreFijo(int valor) {
     return QStringLiteral("Fijo") + QString::number(valor) + QLatin1Char('1');
@@ -81,23 +66,12 @@ void Mensaje(const QString& texto) {
 } // namespace
 
 VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      def_(def) {
-    setObjectName(QString::fromLatin1(def.nombre));
-    setWindowTitle(QString::fromUtf8(def.titulo));
-    setModal(false);
+    : VentanaDeEjercicio(def.nombre, def.titulo, def.codigo, parent), def_(def) {
     CrearMenus();
     CrearControles();
     ConectarMenus();
     FormCreate();
     CentrarEnPantalla(this);
-    RegistrarVentana(def.codigo, this);
-    AlBorrarContadoresVentanas(this, [this] {
-        aciertos = 0;
-        fallos = 0;
-        MostrarTotales();
-    });
 }
 
 QAction* VentanaMental::Accion(const char* nombre) const {
@@ -194,9 +168,9 @@ void VentanaMental::CrearControles() {
     Fondo->setPalette(fondo);
 
     auto termino = [&](const char* nombre, int i) {
-        return Numero(QString::fromLatin1(nombre), Fondo,
-                      QRect(kIzquierdaTermino[i], kTopCuenta, kAnchoTermino, kAltoCuenta), kLetra,
-                      kAzulNumeros);
+        return EtiquetaCifra(QString::fromLatin1(nombre), Fondo,
+                             QRect(kIzquierdaTermino[i], kTopCuenta, kAnchoTermino, kAltoCuenta),
+                             kLetra, kAzulNumeros);
     };
     terminos_[0] = termino(def_.etiqueta1, 0);
     terminos_[1] = termino(def_.etiqueta2, 1);
@@ -206,13 +180,13 @@ void VentanaMental::CrearControles() {
     const int fin2 = kIzquierdaRespuesta[1] + kAnchoRespuesta;
     // A hyphen is a thin minus: a larger size makes it as plain as the plus.
     const int letra_signo = def_.tipo == TipoMental::Restas ? kLetra * 3 / 2 : kLetra;
-    Label4 = Numero(QStringLiteral("Label4"), Fondo,
-                    QRect(fin1, kTopCuenta, kIzquierdaRespuesta[1] - fin1, kAltoCuenta),
-                    letra_signo, kRojoSignos);
+    Label4 = EtiquetaCifra(QStringLiteral("Label4"), Fondo,
+                           QRect(fin1, kTopCuenta, kIzquierdaRespuesta[1] - fin1, kAltoCuenta),
+                           letra_signo, kRojoSignos);
     Label4->setText(QString::fromLatin1(def_.signo));
-    Label3 = Numero(QStringLiteral("Label3"), Fondo,
-                    QRect(fin2, kTopCuenta, kIzquierdaRespuesta[2] - fin2, kAltoCuenta), kLetra,
-                    kRojoSignos);
+    Label3 = EtiquetaCifra(QStringLiteral("Label3"), Fondo,
+                           QRect(fin2, kTopCuenta, kIzquierdaRespuesta[2] - fin2, kAltoCuenta),
+                           kLetra, kRojoSignos);
     Label3->setText(QStringLiteral("="));
 
     Memo_res = new QLineEdit(Fondo);
@@ -253,21 +227,7 @@ void VentanaMental::CrearControles() {
     plataforma::PonerPista(Color95Button1,
                            QStringLiteral("Pulsa para comprobar si la operación está bien"));
 
-    auto total = [&](const char* marco, const char* titulo, int top, const char* etiqueta,
-                     const QColor& color, const char* pista) {
-        auto* g = new QGroupBox(QString::fromUtf8(titulo), Fondo);
-        g->setObjectName(QString::fromLatin1(marco));
-        g->setGeometry(25, top, 116, 71);
-        QLabel* l = Numero(QString::fromLatin1(etiqueta), g, QRect(4, 22, 108, 40), 27, color);
-        l->setText(QStringLiteral("0"));
-        plataforma::PonerPista(g, QString::fromUtf8(pista));
-        plataforma::PonerPista(l, QString::fromUtf8(pista));
-        return l;
-    };
-    Label_aciertos = total("GroupBox_aciertos", " Aciertos :  ", 25, "Label_aciertos", Qt::blue,
-                           "Total aciertos en este tipo de cuenta, por todos los jugadores");
-    Label_fallos = total("GroupBox_fallos", " Fallos :  ", 140, "Label_fallos", Qt::red,
-                         "Total fallos en este tipo de cuenta, por todos los jugadores");
+    CrearTotales(Fondo, 25, 140);
 
     GIFImage1 = new ImagenAnimada(QStringLiteral("GIFImage1"), Fondo);
     GIFImage1->setGeometry(490, 122, 120, 120);
@@ -296,16 +256,6 @@ void VentanaMental::MostrarMarcas() {
     Enelresultado->setChecked(a.incognita == Incognita::Resultado);
 }
 
-void VentanaMental::MostrarTotales() {
-    Label_aciertos->setText(QString::number(aciertos));
-    Label_fallos->setText(QString::number(fallos));
-}
-
-void VentanaMental::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
-}
-
 void VentanaMental::FormShow() {
     if (def_.tipo == TipoMental::Sumas) {
         NuevaCuenta();
@@ -316,18 +266,8 @@ void VentanaMental::FormShow() {
     }
 }
 
-void VentanaMental::closeEvent(QCloseEvent* e) {
-    FormClose();
-    e->accept();
-}
-
-void VentanaMental::reject() {
-    close();
-}
-
 void VentanaMental::FormClose() {
-    juego.contando_tiempo = 0;
-    juego.ventana_actual = SinVentana;
+    VentanaDeEjercicio::FormClose();
     if (QMovie* m = GIFImage1->movie()) m->stop();
     GIFImage1->hide();
 }
@@ -421,16 +361,4 @@ void VentanaMental::CuentaFallada() {
     RegistrarFallo();
     Memo_res->clear();
     Memo_res->setFocus();
-}
-
-bool VentanaMental::eventFilter(QObject* o, QEvent* e) {
-    if (o == Memo_res && e->type() == QEvent::KeyPress) {
-        // Only the digits and Backspace reach the box; Enter and the rest do not.
-        const auto* k = static_cast<QKeyEvent*>(e);
-        const QString t = k->text();
-        if (t.isEmpty()) return false;
-        const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
-        return !(cifra || k->key() == Qt::Key_Backspace);
-    }
-    return QDialog::eventFilter(o, e);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The one design of both mental-arithmetic windows: a horizontal operation
 // with one term hidden under the answer box, the operand menus, the totals.
+#include "app/ventana_ejercicio.h"
 #include "mental/calculo_mental.h"
 
 #include <QDialog>
@@ -33,7 +34,7 @@ struct DefinicionMental {
     const char* verbo_fijo; // "sumar": the fixed values' times table
 };
 
-class VentanaMental : public QDialog {
+class VentanaMental : public VentanaDeEjercicio {
     Q_OBJECT
 public:
     VentanaMental(const DefinicionMental& def, QWidget* parent);
@@ -55,16 +56,12 @@ public:
     QLineEdit* Memo_res = nullptr;
     QPushButton* Color95Button1 = nullptr;
     ImagenAnimada* GIFImage1 = nullptr;
-    QLabel* Label_aciertos = nullptr;
-    QLabel* Label_fallos = nullptr;
 
     int32_t valor_correcto = 0;
-    int aciertos = 0; // results, for all players together
-    int fallos = 0;
 
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void NuevaCuenta();
     void Color95Button1Click();
     void CuentaAcertada();
@@ -97,13 +94,7 @@ public:
     void Fijo101Click() { ElegirFijo(10); }
     void EnelresultadoClick() { ElegirIncognita(Incognita::Resultado); }
 
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
-
     // The first operand's label and menu, then the second's.
     QLabel* Termino(int i) const { return terminos_[i]; }
     QMenu* MenuOperando(int i) const { return menus_[i]; }
@@ -115,7 +106,6 @@ private:
     void CrearMenus();
     void ConectarMenus();
     void MostrarMarcas();
-    void MostrarTotales();
     void ElegirLimite1(int rango);
     void ElegirLimite2(int rango);
     void ElegirFijo(int valor);

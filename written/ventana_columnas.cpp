@@ -81,20 +81,9 @@ const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
 } // namespace
 
 VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      def_(def) {
-    setObjectName(QString::fromLatin1(def.nombre));
-    setWindowTitle(QString::fromUtf8(def.titulo));
-    setModal(false);
+    : VentanaDeEjercicio(def.nombre, def.titulo, def.codigo, parent), def_(def) {
     CrearControles();
     FormCreate();
-    RegistrarVentana(def.codigo, this);
-    AlBorrarContadoresVentanas(this, [this] {
-        aciertos = 0;
-        fallos = 0;
-        MostrarTotales();
-    });
     plataforma::PublicarAccesibilidad(this);
 }
 
@@ -182,22 +171,7 @@ void VentanaColumnas::CrearControles() {
     }
     Memo_res->move(def_.izquierdas[0], top_resultado);
 
-    auto total = [&](const char* marco, const char* titulo, int top, const char* etiqueta,
-                     const QColor& color, const char* pista) {
-        auto* g = new QGroupBox(QString::fromUtf8(titulo), this);
-        g->setObjectName(QString::fromLatin1(marco));
-        g->setGeometry(25, top, 116, 71);
-        g->setAutoFillBackground(true);
-        QLabel* l = Digito(QString::fromLatin1(etiqueta), g, QRect(4, 22, 108, 40), 27, color);
-        l->setText(QStringLiteral("0"));
-        plataforma::PonerPista(g, QString::fromUtf8(pista));
-        plataforma::PonerPista(l, QString::fromUtf8(pista));
-        return l;
-    };
-    Label_aciertos = total("GroupBox_aciertos", " Aciertos :  ", 30, "Label_aciertos", Qt::blue,
-                           "Total aciertos en este tipo de cuenta, por todos los jugadores");
-    Label_fallos = total("GroupBox_fallos", " Fallos :  ", 165, "Label_fallos", Qt::red,
-                         "Total fallos en este tipo de cuenta, por todos los jugadores");
+    CrearTotales(this, 30, 165);
 }
 
 void VentanaColumnas::FormCreate() {
@@ -208,36 +182,12 @@ void VentanaColumnas::FormCreate() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-void VentanaColumnas::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormShow();
-}
-
 void VentanaColumnas::FormShow() {
     if (primera_vez_) {
         primera_vez_ = false;
         if (Form_menu) move(Form_menu->pos() + def_.desplazamiento);
     }
     NuevaCuenta();
-}
-
-void VentanaColumnas::closeEvent(QCloseEvent* e) {
-    FormClose();
-    e->accept();
-}
-
-void VentanaColumnas::reject() {
-    close();
-}
-
-void VentanaColumnas::FormClose() {
-    juego.contando_tiempo = 0;
-    juego.ventana_actual = SinVentana;
-}
-
-void VentanaColumnas::MostrarTotales() {
-    Label_aciertos->setText(QString::number(aciertos));
-    Label_fallos->setText(QString::number(fallos));
 }
 
 void VentanaColumnas::MoverRespuesta(int columna) {
@@ -369,17 +319,4 @@ void VentanaColumnas::CifraFallada() {
 void VentanaColumnas::FinDeCuenta() {
     CelebrarCuenta();
     FinDeOperacion(def_.siguiente);
-}
-
-bool VentanaColumnas::eventFilter(QObject* o, QEvent* e) {
-    // Every control that hands its keys here (the boxes, the borrow button).
-    if (o != this && e->type() == QEvent::KeyPress) {
-        // Only the digits and Backspace reach the boxes; Enter and the rest do not.
-        const auto* k = static_cast<QKeyEvent*>(e);
-        const QString t = k->text();
-        if (t.isEmpty()) return false;
-        const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
-        return !(cifra || k->key() == Qt::Key_Backspace);
-    }
-    return QDialog::eventFilter(o, e);
 }

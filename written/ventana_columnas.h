@@ -1,9 +1,9 @@
 #pragma once
 // The one design of every column exercise window: digit grid, answer box,
 // optional carry box, totals, and the end of an operation.
+#include "app/ventana_ejercicio.h"
 #include "written/cuenta_columnas.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <QSize>
 
@@ -28,7 +28,7 @@ struct DefinicionVentana {
     void (*siguiente)();          // next-exercise routine at the end
 };
 
-class VentanaColumnas : public QDialog {
+class VentanaColumnas : public VentanaDeEjercicio {
     Q_OBJECT
 public:
     VentanaColumnas(const DefinicionVentana& def, QWidget* parent);
@@ -44,17 +44,11 @@ public:
     QFrame* Shape1 = nullptr;
     QLineEdit* Memo_res = nullptr;
     QLineEdit* Memo_mellevo = nullptr;
-    QLabel* Label_aciertos = nullptr;
-    QLabel* Label_fallos = nullptr;
     QLabel* Label1 = nullptr; // instruction, in the carry windows
     QLabel* Image1 = nullptr;
 
-    int aciertos = 0; // digits, for all players together
-    int fallos = 0;
-
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     virtual void NuevaCuenta();
     // Shows a given operation as NuevaCuenta shows a drawn one.
     void MostrarCuenta(const Operacion& op);
@@ -64,15 +58,7 @@ public:
     void CifraFallada();
     void FalloSinBorrar();
 
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
-
-protected:
-    void MostrarTotales();
     void MoverRespuesta(int columna);
     void FinDeCuenta();
 

@@ -1,0 +1,85 @@
+#include "app/ventana_ejercicio.h"
+
+#include "app/etiquetas.h"
+#include "app/juego.h"
+#include "app/ventanas.h"
+#include "platform/accesibilidad.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QShowEvent>
+
+VentanaDeEjercicio::VentanaDeEjercicio(const char* nombre, const char* titulo, int32_t codigo,
+                                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QString::fromLatin1(nombre));
+    setWindowTitle(QString::fromUtf8(titulo));
+    setModal(false);
+    RegistrarVentana(codigo, this);
+    AlBorrarContadoresVentanas(this, [this] {
+        aciertos = 0;
+        fallos = 0;
+        MostrarTotales();
+    });
+}
+
+void VentanaDeEjercicio::CrearTotales(QWidget* padre, int top_aciertos, int top_fallos) {
+    auto total = [&](const char* marco, const char* titulo, int top, const char* etiqueta,
+                     const QColor& color, const char* pista) {
+        auto* g = new QGroupBox(QString::fromUtf8(titulo), padre);
+        g->setObjectName(QString::fromLatin1(marco));
+        g->setGeometry(25, top, 116, 71);
+        g->setAutoFillBackground(true);
+        QLabel* l =
+            EtiquetaCifra(QString::fromLatin1(etiqueta), g, QRect(4, 22, 108, 40), 27, color);
+        l->setText(QStringLiteral("0"));
+        plataforma::PonerPista(g, QString::fromUtf8(pista));
+        plataforma::PonerPista(l, QString::fromUtf8(pista));
+        return l;
+    };
+    Label_aciertos =
+        total("GroupBox_aciertos", " Aciertos :  ", top_aciertos, "Label_aciertos", Qt::blue,
+              "Total aciertos en este tipo de cuenta, por todos los jugadores");
+    Label_fallos = total("GroupBox_fallos", " Fallos :  ", top_fallos, "Label_fallos", Qt::red,
+                         "Total fallos en este tipo de cuenta, por todos los jugadores");
+}
+
+void VentanaDeEjercicio::MostrarTotales() {
+    if (!Label_aciertos) return;
+    Label_aciertos->setText(QString::number(aciertos));
+    Label_fallos->setText(QString::number(fallos));
+}
+
+void VentanaDeEjercicio::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void VentanaDeEjercicio::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+}
+
+// Escape must close through FormClose too, so the clock stops.
+void VentanaDeEjercicio::reject() {
+    close();
+}
+
+void VentanaDeEjercicio::FormClose() {
+    juego.contando_tiempo = 0;
+    juego.ventana_actual = SinVentana;
+}
+
+bool VentanaDeEjercicio::eventFilter(QObject* o, QEvent* e) {
+    if (o != this && e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const QString t = k->text();
+        if (t.isEmpty()) return false;
+        const bool cifra = t.size() == 1 && t[0] >= QLatin1Char('0') && t[0] <= QLatin1Char('9');
+        return !(cifra || k->key() == Qt::Key_Backspace);
+    }
+    return QDialog::eventFilter(o, e);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// What every exercise window shares: its code in the registry, its totals
+// "por todos los jugadores" (cleared by a new game), closing that stops the
+// clock, and the key filter of its answer boxes.
+#include <QDialog>
+#include <cstdint>
+
+class QLabel;
+
+class VentanaDeEjercicio : public QDialog {
+    Q_OBJECT
+public:
+    VentanaDeEjercicio(const char* nombre, const char* titulo, int32_t codigo, QWidget* parent);
+
+    int aciertos = 0; // for all players together
+    int fallos = 0;
+    QLabel* Label_aciertos = nullptr;
+    QLabel* Label_fallos = nullptr;
+
+    virtual void FormShow() = 0;
+    virtual void FormClose();
+    void reject() override;
+
+protected:
+    // The two totals frames at left 25, 116 x 71, inside `padre`.
+    void CrearTotales(QWidget* padre, int top_aciertos, int top_fallos);
+    void MostrarTotales();
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    // Handed every key of the answer boxes: only the digits and Backspace pass.
+    bool eventFilter(QObject* o, QEvent* e) override;
+};
