@@ -11,6 +11,7 @@
 #include "results/form_directorio.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
+#include "worksheets/form_paginas.h"
 #include "written/ventana_resta.h"
 #include "written/ventanas_escritas.h"
 
@@ -42,6 +43,7 @@ void CrearVentanas() {
     new TForm_Acierto(Form_menu);
     new TForm_aviso_error(Form_menu);
     new TForm_jugadores(Form_menu);
+    new TForm_paginas(Form_menu);
     new TForm_puntos(Form_menu);
     new TForm_Resultados(Form_menu);
     new TForm_muchos_aciertos(Form_menu);

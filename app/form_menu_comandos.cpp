@@ -11,6 +11,7 @@
 #include "players/turnos.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
+#include "worksheets/impresion_hojas.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -77,6 +78,21 @@ void TForm_menu::ConectarComandos() {
     connect(Color95Button_jugadorsiguiente, &QPushButton::clicked, this,
             &TForm_menu::Color95Button_jugadorsiguienteClick);
     connect(Timer_icono, &QTimer::timeout, this, &TForm_menu::Timer_iconoTimer);
+
+    using hojas::HojaImpresion;
+    const std::pair<const char*, HojaImpresion> impresiones[] = {
+        {"Sumasyrestassinllevarse1", HojaImpresion::SumasRestasSinLlevadas},
+        {"SumasCONllevadasrestasSINllevadas1", HojaImpresion::SumasConRestasSin},
+        {"SumasCONRestasSINdificil", HojaImpresion::SumasConRestasSinDificil},
+        {"SumasyrestasCONllevadas1", HojaImpresion::SumasRestasConLlevadas},
+        {"SumasyRestasCONllevadasmsdifcil1", HojaImpresion::SumasRestasConDificil},
+        {"Clculomentalsimple1", HojaImpresion::CalculoMentalSimple},
+        {"Clculomentalcombinado1", HojaImpresion::CalculoMentalCombinado},
+    };
+    for (const auto& [accion, hoja] : impresiones)
+        connect(Accion(accion), &QAction::triggered, this,
+                [hoja = hoja] { hojas::ImprimirHoja(hoja); });
+    hojas::FijarMenuImpresion(Accion("Impresin1"));
 }
 
 int TForm_menu::EjecutarJugadores() {

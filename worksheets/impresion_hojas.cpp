@@ -1,0 +1,130 @@
+#include "worksheets/impresion_hojas.h"
+
+#include "app/form_menu.h"
+#include "platform/mensajes.h"
+#include "worksheets/form_paginas.h"
+#include "worksheets/hojas.h"
+#include "worksheets/informe.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <exception>
+#include <memory>
+
+namespace hojas {
+
+const QString kMensajeImpresora =
+    QStringLiteral("Debe haber alguna impresora instalada en Windows, para poder usar esta opción");
+
+namespace {
+QPointer<QAction> g_menu;
+
+struct Comando {
+    int tipo;
+    const char* muestra;
+};
+const Comando kComandos[7] = {
+    {kSinLlevadas, "\n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n   57   \n - 24   \n ¯¯¯¯   \n"},
+    {kConLlevadas, "\n  486   \n+ 254   \n¯¯¯¯¯   \n\n\n  576   \n- 243   \n¯¯¯¯¯   \n"},
+    {kConLlevadasTresFilas,
+     "  128   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  578   \n- 243   \n¯¯¯¯¯   \n"},
+    {kConPrestamo, "  235   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  543   \n- 276   \n¯¯¯¯¯   \n"},
+    {kConPrestamoDificil,
+     "   201   \n   235   \n   436   \n + 253   \n ¯¯¯¯¯   \n\n  5468   \n- 2735   \n¯¯¯¯¯¯   \n"},
+    {0, "\n  6 + ... = 13  \n\n  ... + 7 = 13  \n\n  ... - 2 = 3   \n\n  5 - ... = 3   \n\n"},
+    {0, "\n  (6+8)-..=10   \n  (6+..)-4=10   \n  (9-..)+8=12   \n (6+8)-4=....   \n  "
+        "(9-5)+..=12   \n (9-5)+8=....   \n\n"},
+};
+
+std::unique_ptr<InformeHoja> CrearInforme(HojaImpresion hoja, QWidget* dueno) {
+    switch (hoja) {
+    case HojaImpresion::SumasRestasSinLlevadas:
+    case HojaImpresion::SumasConRestasSin:
+    case HojaImpresion::SumasConRestasSinDificil:
+        return std::make_unique<TForm_informe_1>(tipo_hoja, dueno);
+    case HojaImpresion::SumasRestasConLlevadas:
+    case HojaImpresion::SumasRestasConDificil:
+        return std::make_unique<TForm_informe_2>(tipo_hoja, dueno);
+    case HojaImpresion::CalculoMentalSimple:
+        return std::make_unique<TForm_informe_3>(dueno);
+    case HojaImpresion::CalculoMentalCombinado:
+        return std::make_unique<TForm_informe_4>(dueno);
+    }
+    return nullptr;
+}
+} // namespace
+
+QString MuestraDe(HojaImpresion hoja) {
+    return QString::fromUtf8(kComandos[int(hoja)].muestra);
+}
+
+int TipoDe(HojaImpresion hoja) {
+    return kComandos[int(hoja)].tipo;
+}
+
+QPrinter& ImpresoraHojas() {
+    static QPrinter impresora(QPrinter::HighResolution);
+    return impresora;
+}
+
+void FijarMenuImpresion(QAction* menu) {
+    g_menu = menu;
+}
+
+void DesactivarMenuImpresion() {
+    QAction* menu = g_menu;
+    if (!menu && Form_menu) menu = Form_menu->Accion("Impresin1");
+    if (menu) menu->setEnabled(false);
+}
+
+void ImprimirHoja(HojaImpresion hoja) {
+    if (!Form_paginas) return;
+    paginas = 0;
+    Form_paginas->Label_ej->setText(MuestraDe(hoja));
+    plataforma::EjecutarModal(Form_paginas);
+    if (paginas <= 0) return;
+
+    QPrinter& impresora = ImpresoraHojas();
+    QWidget* dueno = Form_menu;
+    {
+        QPrintDialog dialogo(&impresora, dueno);
+        dialogo.setObjectName(QStringLiteral("PrintDialog1"));
+        if (plataforma::EjecutarModal(&dialogo) != QDialog::Accepted) return;
+    }
+    if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
+
+    bool fallo = false;
+    try {
+        // Freed after the run, so repeated printing does not pile up reports.
+        std::unique_ptr<InformeHoja> informe = CrearInforme(hoja, dueno);
+        informe->paginas = paginas;
+        informe->largo_zona = largo_zona;
+        informe->con_soluciones = Form_paginas->RadioButton_soluciones->isChecked();
+        fallo = !impresora.isValid();
+        if (!fallo) {
+            QPrintPreviewDialog vista(&impresora, dueno);
+            vista.setObjectName(QStringLiteral("Vista_previa"));
+            vista.setWindowTitle(informe->windowTitle());
+            vista.resize(800, 900);
+            InformeHoja* datos = informe.get();
+            QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
+                             [datos, &fallo](QPrinter* p) {
+                                 if (!datos->Imprimir(p)) fallo = true;
+                             });
+            plataforma::EjecutarModal(&vista);
+        }
+    } catch (const std::exception&) {
+        fallo = true;
+    }
+    if (fallo) {
+        plataforma::Informar(kMensajeImpresora);
+        DesactivarMenuImpresion();
+    }
+}
+
+} // namespace hojas

@@ -1,0 +1,41 @@
+#pragma once
+// The seven commands of the main window's "&Impresión" menu.
+#include <QString>
+
+class QAction;
+class QPrinter;
+class QWidget;
+
+namespace hojas {
+
+// In menu order.
+enum class HojaImpresion {
+    SumasRestasSinLlevadas,   // Sumasyrestassinllevarse1, kind 2
+    SumasConRestasSin,        // SumasCONllevadasrestasSINllevadas1, kind 3
+    SumasConRestasSinDificil, // SumasCONRestasSINdificil, kind 4
+    SumasRestasConLlevadas,   // SumasyrestasCONllevadas1, kind 13
+    SumasRestasConDificil,    // SumasyRestasCONllevadasmsdifcil1, kind 14
+    CalculoMentalSimple,      // Clculomentalsimple1
+    CalculoMentalCombinado,   // Clculomentalcombinado1
+};
+
+extern const QString kMensajeImpresora;
+
+// The sample shown in the pages dialog.
+QString MuestraDe(HojaImpresion hoja);
+// tipo_hoja of a column worksheet; 0 for the mental ones.
+int TipoDe(HojaImpresion hoja);
+
+// The whole command: pages dialog, print dialog, report, preview. On a
+// failure it shows the printer message and disables the "&Impresión" menu.
+void ImprimirHoja(HojaImpresion hoja);
+
+// The menu item that a printer failure disables; without one, the main
+// window's "Impresin1" is used.
+void FijarMenuImpresion(QAction* menu);
+void DesactivarMenuImpresion();
+
+// The printer of every run; the print dialog's choices stay for the next.
+QPrinter& ImpresoraHojas();
+
+} // namespace hojas

@@ -1,0 +1,380 @@
+#include "worksheets/informe.h"
+
+#include "worksheets/hojas.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+namespace hojas {
+
+const QString kCabecera = QStringLiteral(
+    "Nombre:.........................................................................."
+    " Nivel:..................... Fecha:......................................");
+const QString kAutor = QStringLiteral("Zifra");
+
+namespace {
+constexpr int kCentro = Qt::AlignCenter;
+constexpr int kDerecha = Qt::AlignRight | Qt::AlignVCenter;
+constexpr int kArribaPagina_mm = 10;
+
+EtiquetaDiseno Valor(const QString& nombre, int x, int y, int w, int h, int alineacion, int px) {
+    return EtiquetaDiseno{nombre, QRect(x, y, w, h), QString(), alineacion, px};
+}
+EtiquetaDiseno Signo(const QString& nombre, const QString& texto, int x, int y, int w, int h,
+                     int px) {
+    return EtiquetaDiseno{nombre, QRect(x, y, w, h), texto, kCentro, px};
+}
+} // namespace
+
+InformeHoja::InformeHoja(const char* nombre, DisenoInforme diseno, QWidget* parent)
+    : QWidget(parent), diseno_(std::move(diseno)) {
+    setObjectName(QString::fromLatin1(nombre));
+    setWindowTitle(QStringLiteral("Informe para impresiones"));
+    setAttribute(Qt::WA_DontShowOnScreen); // only its preview is seen
+}
+
+void InformeHoja::QuickReport1StartPage() {
+    filas_por_pagina = FilasPorPagina(largo_zona, diseno_.alto_cabecera, diseno_.alto_detalle);
+    total_registros = paginas * diseno_.filas_fijas;
+}
+
+void InformeHoja::QuickReport1NeedData(bool& MoreData) {
+    banda_.valores.clear();
+    if (fila_en_pagina == 0) {
+        banda_.memo.clear();
+        soluciones.clear();
+    }
+    banda_.signos = false;
+    if (fila_en_pagina < filas_por_pagina) {
+        banda_.signos = true;
+        soluciones += GenerarFila(banda_.valores);
+    }
+    if (++fila_en_pagina == diseno_.filas_fijas) {
+        fila_en_pagina = 0;
+        if (con_soluciones) banda_.memo = soluciones;
+    }
+    if (++registro > total_registros) {
+        MoreData = false;
+        registro = 0;
+        fila_en_pagina = 0;
+    } else {
+        MoreData = true;
+    }
+}
+
+const QVector<PaginaInforme>& InformeHoja::Paginas() {
+    if (generado_) return paginas_;
+    generado_ = true;
+    // A run always starts on a fresh page, whatever an earlier one left.
+    registro = 0;
+    fila_en_pagina = 0;
+    for (;;) {
+        QuickReport1StartPage();
+        PaginaInforme pagina;
+        pagina.reserve(diseno_.filas_fijas);
+        bool mas = true;
+        while (pagina.size() < diseno_.filas_fijas) {
+            QuickReport1NeedData(mas);
+            if (!mas) break;
+            pagina << banda_;
+        }
+        if (!pagina.isEmpty()) paginas_ << pagina;
+        if (!mas) break;
+    }
+    return paginas_;
+}
+
+bool InformeHoja::Imprimir(QPrinter* impresora) {
+    impresora->setDocName(QStringLiteral("Zifra sumas restas cuentas"));
+    impresora->setFullPage(true);
+    impresora->setPageLayout(QPageLayout(
+        QPageSize(QSizeF(210.0, 297.0), QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    return Pintar(impresora);
+}
+
+bool InformeHoja::Pintar(QPagedPaintDevice* dispositivo) {
+    const auto& paginas_informe = Paginas();
+    QPainter p;
+    if (!p.begin(dispositivo)) return false;
+    const double ppp = dispositivo->logicalDpiY();
+    const double escala = ppp / 96.0;
+    const QPointF origen(diseno_.margen_mm / 25.4 * ppp, kArribaPagina_mm / 25.4 * ppp);
+    QFont cabecera;
+    cabecera.setPixelSize(12);
+    QFont autor;
+    autor.setPixelSize(9);
+    for (int i = 0; i < paginas_informe.size(); ++i) {
+        if (i > 0) dispositivo->newPage();
+        p.resetTransform();
+        p.translate(origen);
+        p.scale(escala, escala);
+        p.setFont(cabecera);
+        p.drawText(QRect(0, 2, 720, 18), Qt::AlignLeft | Qt::AlignVCenter, kCabecera);
+        p.setFont(autor);
+        p.drawText(QRect(560, 20, 150, 14), Qt::AlignRight | Qt::AlignVCenter, kAutor);
+        const PaginaInforme& pagina = paginas_informe[i];
+        for (int b = 0; b < pagina.size(); ++b)
+            PintarBanda(p, pagina[b], diseno_.alto_cabecera + b * diseno_.alto_detalle);
+    }
+    return p.end();
+}
+
+void InformeHoja::PintarBanda(QPainter& p, const BandaDetalle& b, int arriba) const {
+    QFont fuente;
+    int px = 0;
+    for (const EtiquetaDiseno& e : diseno_.etiquetas) {
+        const bool signo = !e.texto.isEmpty();
+        if (signo && !b.signos) continue;
+        const QString texto = signo ? e.texto : b.valores.value(e.nombre);
+        if (texto.isEmpty()) continue;
+        if (px != e.pixeles) {
+            px = e.pixeles;
+            fuente.setPixelSize(px);
+            p.setFont(fuente);
+        }
+        p.drawText(e.caja.translated(0, arriba), e.alineacion, texto);
+    }
+    if (b.signos)
+        for (const QRect& l : diseno_.lineas)
+            p.fillRect(l.translated(0, arriba), Qt::black);
+    if (!b.memo.isEmpty()) {
+        fuente.setPixelSize(11);
+        p.setFont(fuente);
+        p.drawText(diseno_.memo.translated(0, arriba),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, b.memo);
+    }
+}
+
+// ---- TForm_informe_1 ----
+
+namespace {
+const char kColumnas[3] = {'c', 'd', 'u'};
+QString NombreCifra(int ejercicio, int columna, int fila) {
+    return QStringLiteral("QRLabel_c%1_%2_f%3")
+        .arg(ejercicio + 1)
+        .arg(QLatin1Char(kColumnas[columna]))
+        .arg(fila);
+}
+} // namespace
+
+DisenoInforme TForm_informe_1::Diseno() {
+    DisenoInforme d;
+    d.filas_fijas = 5;
+    d.alto_cabecera = 41;
+    d.alto_detalle = 192;
+    d.margen_mm = 15;
+    struct Ejercicio {
+        const char* signo;
+        const char* texto;
+        int x, y, columna0;
+    };
+    const Ejercicio ejercicios[4] = {{"QRLabel9", "+", 9, 82, 49},
+                                     {"QRLabel8", "-", 180, 74, 220},
+                                     {"QRLabel16", "+", 346, 82, 386},
+                                     {"QRLabel2", "-", 514, 74, 554}};
+    const int tops[3] = {10, 47, 82};
+    for (int e = 0; e < 4; ++e) {
+        const Ejercicio& ej = ejercicios[e];
+        // The box reaches the bottom row's foot, so the sign centres beside it.
+        d.etiquetas << Signo(QString::fromLatin1(ej.signo), QString::fromLatin1(ej.texto), ej.x,
+                             ej.y, 31, 113 - ej.y, 26);
+        for (int f = (e % 2 == 0 ? 0 : 1); f < 3; ++f)
+            for (int c = 0; c < 3; ++c)
+                d.etiquetas << Valor(NombreCifra(e, c, f), ej.columna0 + 25 * c, tops[f], 31, 31,
+                                     kCentro, 22);
+        d.lineas << QRect(ej.x, 115, 120, 2);
+    }
+    d.memo = QRect(10, 152, 631, 39);
+    return d;
+}
+
+TForm_informe_1::TForm_informe_1(int tipo, QWidget* parent)
+    : InformeHoja("Form_informe_1", Diseno(), parent), tipo_(tipo) {}
+
+QString TForm_informe_1::GenerarFila(QHash<QString, QString>& valores) {
+    const FilaInforme1 fila = SortearFilaInforme1(tipo_);
+    for (int e = 0; e < 4; ++e)
+        for (int f = 0; f < 3; ++f)
+            for (int c = 0; c < 3; ++c)
+                if (fila.cifra[e][f][c] != kVacia)
+                    valores.insert(NombreCifra(e, c, f), QString::number(fila.cifra[e][f][c]));
+    return SolucionesInforme1(fila);
+}
+
+// ---- TForm_informe_2 ----
+
+DisenoInforme TForm_informe_2::Diseno() {
+    DisenoInforme d;
+    d.filas_fijas = 4;
+    d.alto_cabecera = 41;
+    d.alto_detalle = 248;
+    d.margen_mm = 15;
+    d.etiquetas << Signo(QStringLiteral("QRLabel9"), QStringLiteral("+"), 1, 129, 31, 31, 24)
+                << Signo(QStringLiteral("QRLabel16"), QStringLiteral("-"), 146, 129, 31, 31, 24)
+                << Signo(QStringLiteral("QRLabel8"), QStringLiteral("+"), 332, 129, 31, 31, 24)
+                << Signo(QStringLiteral("QRLabel3"), QStringLiteral("-"), 490, 129, 31, 31, 24);
+    // Numbers end just inside the right end of their line.
+    const int izquierda[4] = {32, 178, 368, 522};
+    const int ancho[4] = {85, 115, 85, 115};
+    const int tops[5] = {132, 102, 72, 42, 12};
+    for (int e = 0; e < 4; ++e) {
+        const int filas = e % 2 == 0 ? 5 : 2;
+        for (int f = 0; f < filas; ++f)
+            d.etiquetas << Valor(QStringLiteral("QRLabel_c%1_f%2").arg(e + 1).arg(f + 1),
+                                 izquierda[e], tops[f], ancho[e], 30, kDerecha, 20);
+    }
+    d.lineas << QRect(7, 167, 114, 2) << QRect(152, 167, 145, 2) << QRect(343, 167, 114, 2)
+             << QRect(496, 167, 145, 2);
+    d.memo = QRect(10, 202, 631, 39);
+    return d;
+}
+
+TForm_informe_2::TForm_informe_2(int tipo, QWidget* parent)
+    : InformeHoja("Form_informe_2", Diseno(), parent), tipo_(tipo) {}
+
+QString TForm_informe_2::GenerarFila(QHash<QString, QString>& valores) {
+    const FilaInforme2 fila = SortearFilaInforme2(tipo_);
+    for (int i = 0; i < 2; ++i) {
+        const int suma = 2 * i + 1;
+        for (int f = 0; f < 4; ++f)
+            if (fila.sumando[i][f] != kVacia)
+                valores.insert(QStringLiteral("QRLabel_c%1_f%2").arg(suma).arg(f + 1),
+                               Espaciado(QString::number(fila.sumando[i][f])));
+        const int resta = 2 * i + 2;
+        valores.insert(QStringLiteral("QRLabel_c%1_f2").arg(resta),
+                       Espaciado(fila.resta[i].minuendo));
+        valores.insert(QStringLiteral("QRLabel_c%1_f1").arg(resta),
+                       Espaciado(fila.resta[i].sustraendo));
+    }
+    return SolucionesInforme2(fila);
+}
+
+// ---- TForm_informe_3 ----
+
+namespace {
+const QString kPuntos7 = QStringLiteral(".......");
+const QString kPuntos5 = QStringLiteral(".....");
+
+QString Termino(const CuentaHoja& c, int i, const QString& puntos) {
+    return i == c.oculto ? puntos : QString::number(c.termino[i]);
+}
+} // namespace
+
+DisenoInforme TForm_informe_3::Diseno() {
+    DisenoInforme d;
+    d.filas_fijas = 6;
+    d.alto_cabecera = 60;
+    d.alto_detalle = 159;
+    d.margen_mm = 10;
+    struct Ejercicio {
+        int top, p1;
+        const char* signo;
+        const char* texto;
+        int x_signo, top_signo, p2;
+        const char* igual;
+        int x_igual, s;
+    };
+    const Ejercicio ejercicios[4] = {
+        {10, 3, "QRLabel9", "+", 67, 10, 102, "QRLabel5", 166, 200},
+        {10, 375, "QRLabel8", "_", 439, 0, 475, "QRLabel6", 539, 574},
+        {77, 2, "QRLabel16", "_", 66, 67, 101, "QRLabel7", 165, 199},
+        {77, 374, "QRLabel13", "+", 438, 77, 474, "QRLabel11", 538, 573}};
+    for (int e = 0; e < 4; ++e) {
+        const Ejercicio& ej = ejercicios[e];
+        const QString n = QString::number(e + 1);
+        d.etiquetas
+            << Valor(QStringLiteral("QRLabel_c%1_p1").arg(n), ej.p1, ej.top, 60, 30, kCentro, 22)
+            << Signo(QString::fromLatin1(ej.signo), QString::fromLatin1(ej.texto), ej.x_signo,
+                     ej.top_signo, 30, 30, 22)
+            << Valor(QStringLiteral("QRLabel_c%1_p2").arg(n), ej.p2, ej.top, 60, 30, kCentro, 22)
+            << Signo(QString::fromLatin1(ej.igual), QStringLiteral("="), ej.x_igual, ej.top, 30, 30,
+                     22)
+            << Valor(QStringLiteral("QRLabel_c%1_s").arg(n), ej.s, ej.top, 60, 30, kCentro, 22);
+    }
+    d.memo = QRect(8, 116, 631, 39);
+    return d;
+}
+
+TForm_informe_3::TForm_informe_3(QWidget* parent)
+    : InformeHoja("Form_informe_3", Diseno(), parent) {}
+
+QString TForm_informe_3::GenerarFila(QHash<QString, QString>& valores) {
+    const FilaInforme3 fila = SortearFilaInforme3(AjustesCalculoMental(TipoMental::Sumas),
+                                                  AjustesCalculoMental(TipoMental::Restas));
+    const char* nombres[3] = {"p1", "p2", "s"};
+    for (int e = 0; e < 4; ++e)
+        for (int i = 0; i < 3; ++i)
+            valores.insert(
+                QStringLiteral("QRLabel_c%1_%2").arg(e + 1).arg(QLatin1String(nombres[i])),
+                Termino(fila.cuenta[e], i, kPuntos7));
+    return SolucionesMental(fila.cuenta, 4);
+}
+
+// ---- TForm_informe_4 ----
+
+namespace {
+const char* const kNombresA[4] = {"p1", "p2", "s", "r"};
+const char* const kNombresB[4] = {"s1", "s2", "p", "r"};
+} // namespace
+
+DisenoInforme TForm_informe_4::Diseno() {
+    DisenoInforme d;
+    d.filas_fijas = 4;
+    d.alto_cabecera = 60;
+    d.alto_detalle = 236;
+    d.margen_mm = 10;
+    const int lineas[3] = {13, 83, 153};
+    //                  (   t1  op  t2  )    op2  t3   =    r
+    const int izq[9] = {7, 27, 61, 81, 115, 135, 157, 196, 219};
+    const int der[9] = {359, 379, 413, 432, 466, 486, 507, 547, 569};
+    const QString menos = QStringLiteral("_");
+    const QString mas = QStringLiteral("+");
+    for (int e = 0; e < 6; ++e) {
+        const int* x = e % 2 == 0 ? izq : der;
+        const int y = lineas[e / 2];
+        const QString n = QString::number(e + 1);
+        const char* const* nombres = kFormaB[e] ? kNombresB : kNombresA;
+        const QString& op1 = kFormaB[e] ? menos : mas;
+        const QString& op2 = kFormaB[e] ? mas : menos;
+        auto NombreSigno = [&](const char* s) {
+            return QStringLiteral("QRLabel_c%1_%2").arg(n, QLatin1String(s));
+        };
+        auto Termino = [&](int i) {
+            return QStringLiteral("QRLabel_c%1_%2").arg(n, QLatin1String(nombres[i]));
+        };
+        auto TopSigno = [&](const QString& s) { return s == menos ? y - 9 : y; };
+        d.etiquetas << Signo(NombreSigno("abre"), QStringLiteral("("), x[0], y - 6, 20, 42, 20)
+                    << Valor(Termino(0), x[1], y, 35, 30, kCentro, 17)
+                    << Signo(NombreSigno("op1"), op1, x[2], TopSigno(op1), 20, 30, 20)
+                    << Valor(Termino(1), x[3], y, 35, 30, kCentro, 17)
+                    << Signo(NombreSigno("cierra"), QStringLiteral(")"), x[4], y - 6, 20, 42, 20)
+                    << Signo(NombreSigno("op2"), op2, x[5], TopSigno(op2), 20, 30, 20)
+                    << Valor(Termino(2), x[6], y, 35, 30, kCentro, 17)
+                    << Signo(NombreSigno("igual"), QStringLiteral("="), x[7], y, 20, 30, 20)
+                    << Valor(Termino(3), x[8], y, 65, 30, kCentro, 17);
+    }
+    d.memo = QRect(4, 193, 631, 39);
+    return d;
+}
+
+TForm_informe_4::TForm_informe_4(QWidget* parent)
+    : InformeHoja("Form_informe_4", Diseno(), parent) {}
+
+QString TForm_informe_4::GenerarFila(QHash<QString, QString>& valores) {
+    const FilaInforme4 fila = SortearFilaInforme4(AjustesCalculoMental(TipoMental::Sumas),
+                                                  AjustesCalculoMental(TipoMental::Restas));
+    for (int e = 0; e < 6; ++e) {
+        const char* const* nombres = kFormaB[e] ? kNombresB : kNombresA;
+        const QString& puntos = e == 0 ? kPuntos5 : kPuntos7;
+        for (int i = 0; i < 4; ++i)
+            valores.insert(
+                QStringLiteral("QRLabel_c%1_%2").arg(e + 1).arg(QLatin1String(nombres[i])),
+                Termino(fila.cuenta[e], i, puntos));
+    }
+    return SolucionesMental(fila.cuenta, 6);
+}
+
+} // namespace hojas
