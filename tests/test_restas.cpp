@@ -120,6 +120,7 @@ private slots:
         QCOMPARE(v->Label_signo_mas->text(), QStringLiteral("-"));
         QCOMPARE(v->Color95Button_ayuda->text(), QStringLiteral("&Me  llevo..."));
         QVERIFY(v->Color95Button_ayuda->isVisible());
+        QVERIFY(v->rect().contains(v->Color95Button_ayuda->geometry()));
         // Result labels stay on screen, empty.
         for (int c = 0; c < columnas; ++c) {
             QVERIFY(v->Label_res[c]->isVisible());

@@ -37,15 +37,10 @@ struct Medidas {
 };
 
 Medidas MedidasDe(const DefinicionVentana& d) {
-    // Borrowing: a marks row on top, and room between the rows for "+1".
+    // Borrowing: a marks row on top, room between the rows for "+1", and
+    // below the totals for the "Me llevo..." button.
     if (d.con_prestamo)
-        return {QSize(51, 56),
-                48,
-                6,
-                36,
-                66,
-                6,
-                QSize(d.izquierdas[0] + 51 + 28, 36 + 66 + 56 + 6 + 5 + 14 + 56 + 14)};
+        return {QSize(51, 56), 48, 6, 36, 66, 6, QSize(d.izquierdas[0] + 51 + 28, 290)};
     if (!d.con_llevadas) return {QSize(51, 56), 48, -1, 15, 55, 6, QSize(503, 255)};
     const int ultima_fila = 38 + 50 * (d.filas - 1);
     return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
