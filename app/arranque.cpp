@@ -1,6 +1,7 @@
 #include "app/arranque.h"
 
 #include "app/form_menu.h"
+#include "app/linea_ordenes.h"
 #include "mental/ventanas_mentales.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
@@ -79,6 +80,7 @@ protected:
 } // namespace
 
 int EjecutarZifra(int argc, char** argv) {
+    if (EsLineaDeOrdenes(argc, argv)) return EjecutarLineaDeOrdenes(argc, argv);
     QApplication app(argc, argv);
     PrepararAplicacion(app);
     try {

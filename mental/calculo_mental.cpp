@@ -54,6 +54,12 @@ int32_t ValorIncognita(const CuentaMental& cuenta, Incognita incognita) {
     return cuenta.resultado;
 }
 
+const QString kMensajeM1 = QStringLiteral(
+    "\n\n El minuendo no puede ser 'menor' que el sustraendo.\n\n El programa disminuirá el valor "
+    "máximo del sustraendo\n para que sea igual al valor del minuendo.\n");
+const QString kMensajeM2 =
+    QStringLiteral("\n\nNo puedes elegir un valor\n\n'mayor' que el del minuendo.\n");
+
 bool SustraendoCabe(int32_t limite1, int32_t limite2) {
     return EsFijo(limite2) || limite2 <= limite1;
 }

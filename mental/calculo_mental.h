@@ -49,6 +49,10 @@ int32_t ValorIncognita(const CuentaMental& cuenta, Incognita incognita);
 
 // A subtrahend range may never pass the minuend range.
 bool SustraendoCabe(int32_t limite1, int32_t limite2);
+// M1: a new minuend range lowers the subtrahend range to fit.
+extern const QString kMensajeM1;
+// M2: a subtrahend range above the minuend range is refused.
+extern const QString kMensajeM2;
 
 enum class Respuesta { Vacia, Acertada, Fallada };
 // The answer box's text as a number; -1 when it does not read as one.

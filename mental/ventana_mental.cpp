@@ -43,12 +43,6 @@ const QColor kFondo(0xFF, 0xF6, 0xC8);
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
 
-const QString kM1 = QStringLiteral(
-    "\n\n El minuendo no puede ser 'menor' que el sustraendo.\n\n El programa disminuirá el valor "
-    "máximo del sustraendo\n para que sea igual al valor del minuendo.\n");
-const QString kM2 =
-    QStringLiteral("\n\nNo puedes elegir un valor\n\n'mayor' que el del minuendo.\n");
-
 // Fijo11 for the value 1 ... Fijo101 for 10.
 QString NombreFijo(int valor) {
     return QStringLiteral("Fijo") + QString::number(valor) + QLatin1Char('1');
@@ -299,7 +293,7 @@ void VentanaMental::ElegirLimite1(int rango) {
     Ajustes().limite1 = kRangosMental[rango].limite1;
     MostrarMarcas();
     if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, Ajustes().limite2)) {
-        Mensaje(kM1);
+        Mensaje(kMensajeM1);
         ElegirLimite2(rango);
     }
     NuevaCuenta();
@@ -308,7 +302,7 @@ void VentanaMental::ElegirLimite1(int rango) {
 void VentanaMental::ElegirLimite2(int rango) {
     const int32_t limite2 = kRangosMental[rango].limite2;
     if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, limite2)) {
-        Mensaje(kM2);
+        Mensaje(kMensajeM2);
         MostrarMarcas(); // the menu already toggled the item
         return;
     }

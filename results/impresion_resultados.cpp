@@ -224,6 +224,21 @@ void ImprimirResultadosActuales(QPrinter& impresora) {
              });
 }
 
+namespace {
+// From the first record on; a read error ends the list, and the lines drawn
+// so far are printed.
+bool ImprimirRegistros(QFile& f, const QString& ruta, QPrinter& impresora) {
+    QString nombre;
+    NombreDeArchivo(ruta, nombre);
+    return Imprimir(impresora, QStringLiteral("Archivo: %1").arg(nombre), [&f](ResultsRecord& r) {
+        char b[kLargoRegistro];
+        if (f.read(b, kLargoRegistro) != kLargoRegistro) return false;
+        r = RegistroDesdeArchivo(b);
+        return true;
+    });
+}
+} // namespace
+
 void ImprimirResultadosDeArchivo(QWidget* dueno, QPrinter& impresora) {
     std::vector<ResultsRecord> ninguno;
     if (!ElegirArchivoResultados(dueno, ninguno, 0)) return;
@@ -232,15 +247,13 @@ void ImprimirResultadosDeArchivo(QWidget* dueno, QPrinter& impresora) {
         plataforma::AvisarError(kTextoErrorLeer);
         return;
     }
-    QString nombre;
-    NombreDeArchivo(juego.ruta_dialogo, nombre);
-    // A read error ends the list: the lines drawn so far are printed.
-    Imprimir(impresora, QStringLiteral("Archivo: %1").arg(nombre), [&f](ResultsRecord& r) {
-        char b[kLargoRegistro];
-        if (f.read(b, kLargoRegistro) != kLargoRegistro) return false;
-        r = RegistroDesdeArchivo(b);
-        return true;
-    });
+    ImprimirRegistros(f, juego.ruta_dialogo, impresora);
+}
+
+bool ImprimirArchivoResultados(const QString& ruta, QPrinter& impresora) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(kLargoRegistro)) return false;
+    return ImprimirRegistros(f, ruta, impresora);
 }
 
 } // namespace resultados

@@ -42,5 +42,8 @@ void ImprimirResultadosActuales(QPrinter& impresora);
 // Asks for the file with the open dialog; prints every record, also
 // beyond 50, without loading it.
 void ImprimirResultadosDeArchivo(QWidget* dueno, QPrinter& impresora);
+// Every record of an already checked results file, headed by its name;
+// false when it could not be read or the job did not finish.
+bool ImprimirArchivoResultados(const QString& ruta, QPrinter& impresora);
 
 } // namespace resultados

@@ -9,6 +9,7 @@ paquetes=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation
+  poppler-utils
 )
 
 faltan=()

@@ -67,6 +67,16 @@ int TipoDe(HojaImpresion hoja) {
     return kComandos[int(hoja)].tipo;
 }
 
+bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas_hoja, int32_t largo, bool con_soluciones,
+                    QPrinter& impresora) {
+    if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
+    std::unique_ptr<InformeHoja> informe = CrearInforme(hoja, nullptr);
+    informe->paginas = paginas_hoja;
+    informe->largo_zona = largo;
+    informe->con_soluciones = con_soluciones;
+    return informe->Imprimir(&impresora);
+}
+
 QPrinter& ImpresoraHojas() {
     static QPrinter impresora(QPrinter::HighResolution);
     return impresora;

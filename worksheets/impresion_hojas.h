@@ -1,6 +1,7 @@
 #pragma once
 // The seven commands of the main window's "&Impresión" menu.
 #include <QString>
+#include <cstdint>
 
 class QAction;
 class QPrinter;
@@ -29,6 +30,11 @@ int TipoDe(HojaImpresion hoja);
 // The whole command: pages dialog, print dialog, report, preview. On a
 // failure it shows the printer message and disables the "&Impresión" menu.
 void ImprimirHoja(HojaImpresion hoja);
+
+// The report of a sheet, without dialogs: `largo_zona` in tenths of a
+// millimetre. False when the printer could not be opened.
+bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas, int32_t largo_zona, bool con_soluciones,
+                    QPrinter& impresora);
 
 // The menu item that a printer failure disables; without one, the main
 // window's "Impresin1" is used.

@@ -1,0 +1,262 @@
+#include "app/linea_ordenes.h"
+
+#include "mental/calculo_mental.h"
+#include "results/archivo_resultados.h"
+#include "results/impresion_resultados.h"
+#include "results/operaciones_resultados.h"
+#include "worksheets/impresion_hojas.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace {
+
+const char kUso[] =
+    "Uso:\n"
+    "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM] [--sin-soluciones]\n"
+    "        [--semilla S] [--sumas A,B] [--restas A,B]\n"
+    "  zifra --resultados ARCHIVO.rsr --pdf SALIDA.pdf\n"
+    "  zifra --help\n"
+    "\n"
+    "Escribe hojas de ejercicios o la página de resultados en PDF, sin abrir\n"
+    "ninguna ventana.\n"
+    "\n"
+    "  --hoja TIPO        2, 3, 4, 13 o 14 (hojas de columnas), mental-simple o\n"
+    "                     mental-combinado\n"
+    "  --paginas N        de 1 a 99\n"
+    "  --pdf SALIDA.pdf   el archivo que se escribe\n"
+    "  --longitud MM      largo imprimible en mm, de 1 a 297 (297 si no se da)\n"
+    "  --sin-soluciones   no imprime las respuestas\n"
+    "  --semilla S        número entero: la misma semilla, tipo y ajustes dan\n"
+    "                     siempre los mismos ejercicios\n"
+    "  --sumas A,B        ajustes del cálculo mental, como en los menús de las\n"
+    "  --restas A,B       ventanas: A es 10, 20, 30, 40, 50, 100 o sin (sin\n"
+    "                     límite); B igual, o fijo1 a fijo10\n"
+    "  --resultados ARCHIVO.rsr   imprime todos los registros de ese archivo\n"
+    "  --help             muestra esta ayuda\n";
+
+constexpr int kMalaOpcion = 2;
+constexpr int kMalArchivo = 1;
+
+void Error(const QString& texto) {
+    std::fputs(QStringLiteral("zifra: %1\n").arg(texto).toLocal8Bit().constData(), stderr);
+}
+
+// Thrown while reading the arguments; carries the message for stderr.
+struct OpcionMala {
+    QString texto;
+};
+
+struct Ordenes {
+    bool ayuda = false;
+    QString hoja, pdf, resultados;
+    int paginas = 0;
+    int longitud = 297;
+    bool con_soluciones = true;
+    std::optional<unsigned> semilla;
+    std::optional<AjustesMental> sumas, restas;
+};
+
+const struct {
+    const char* nombre;
+    hojas::HojaImpresion hoja;
+} kHojas[] = {
+    {"2", hojas::HojaImpresion::SumasRestasSinLlevadas},
+    {"3", hojas::HojaImpresion::SumasConRestasSin},
+    {"4", hojas::HojaImpresion::SumasConRestasSinDificil},
+    {"13", hojas::HojaImpresion::SumasRestasConLlevadas},
+    {"14", hojas::HojaImpresion::SumasRestasConDificil},
+    {"mental-simple", hojas::HojaImpresion::CalculoMentalSimple},
+    {"mental-combinado", hojas::HojaImpresion::CalculoMentalCombinado},
+};
+
+// The range captions of kRangosMental, in the same order.
+const char* const kNombresRango[kRangos] = {"10", "20", "30", "40", "50", "100", "sin"};
+
+int Entero(const QString& opcion, const QString& valor, int minimo, int maximo) {
+    bool ok = false;
+    const int n = valor.toInt(&ok, 10);
+    if (!ok || n < minimo || n > maximo)
+        throw OpcionMala{QStringLiteral("%1 %2: debe ser un número entero de %3 a %4")
+                             .arg(opcion, valor)
+                             .arg(minimo)
+                             .arg(maximo)};
+    return n;
+}
+
+// "A,B" as the mental windows' menus name them.
+AjustesMental Ajustes(const QString& opcion, const QString& valor, TipoMental tipo) {
+    const QStringList partes = valor.split(QLatin1Char(','));
+    const QString mala = QStringLiteral("%1 %2: se espera A,B con A en 10, 20, 30, 40, 50, 100 o "
+                                        "sin, y B igual o de fijo1 a fijo10")
+                             .arg(opcion, valor);
+    if (partes.size() != 2) throw OpcionMala{mala};
+    AjustesMental a;
+    int i1 = -1, i2 = -1;
+    for (int i = 0; i < kRangos; ++i) {
+        if (partes[0] == QLatin1String(kNombresRango[i])) i1 = i;
+        if (partes[1] == QLatin1String(kNombresRango[i])) i2 = i;
+    }
+    if (i1 < 0) throw OpcionMala{mala};
+    a.limite1 = kRangosMental[i1].limite1;
+    if (i2 >= 0) {
+        a.limite2 = kRangosMental[i2].limite2;
+    } else {
+        bool ok = false;
+        const int fijo =
+            partes[1].startsWith(QLatin1String("fijo")) ? partes[1].mid(4).toInt(&ok) : 0;
+        if (!ok || fijo < 1 || fijo > kMaxFijo) throw OpcionMala{mala};
+        a.limite2 = fijo;
+    }
+    if (tipo == TipoMental::Restas && !SustraendoCabe(a.limite1, a.limite2))
+        throw OpcionMala{QStringLiteral("%1 %2: %3").arg(opcion, valor, kMensajeM2.simplified())};
+    return a;
+}
+
+Ordenes Leer(const QStringList& args) {
+    Ordenes o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& op = args[i];
+        if (op == QLatin1String("--help")) {
+            o.ayuda = true;
+            continue;
+        }
+        if (op == QLatin1String("--sin-soluciones")) {
+            o.con_soluciones = false;
+            continue;
+        }
+        static const QStringList kConValor = {
+            QStringLiteral("--hoja"),     QStringLiteral("--paginas"),   QStringLiteral("--pdf"),
+            QStringLiteral("--longitud"), QStringLiteral("--semilla"),   QStringLiteral("--sumas"),
+            QStringLiteral("--restas"),   QStringLiteral("--resultados")};
+        if (!kConValor.contains(op))
+            throw OpcionMala{QStringLiteral("opción desconocida: %1").arg(op)};
+        if (i + 1 >= args.size()) throw OpcionMala{QStringLiteral("falta el valor de %1").arg(op)};
+        const QString v = args[++i];
+        if (op == QLatin1String("--hoja")) {
+            bool conocida = false;
+            for (const auto& h : kHojas)
+                conocida = conocida || v == QLatin1String(h.nombre);
+            if (!conocida)
+                throw OpcionMala{QStringLiteral("--hoja %1: el tipo debe ser 2, 3, 4, 13, 14, "
+                                                "mental-simple o mental-combinado")
+                                     .arg(v)};
+            o.hoja = v;
+        } else if (op == QLatin1String("--paginas")) {
+            o.paginas = Entero(op, v, 1, 99);
+        } else if (op == QLatin1String("--longitud")) {
+            o.longitud = Entero(op, v, 1, 297);
+        } else if (op == QLatin1String("--semilla")) {
+            bool ok = false;
+            const qlonglong s = v.toLongLong(&ok, 10);
+            if (!ok)
+                throw OpcionMala{QStringLiteral("--semilla %1: debe ser un número entero").arg(v)};
+            o.semilla = static_cast<unsigned>(s);
+        } else if (op == QLatin1String("--sumas")) {
+            o.sumas = Ajustes(op, v, TipoMental::Sumas);
+        } else if (op == QLatin1String("--restas")) {
+            o.restas = Ajustes(op, v, TipoMental::Restas);
+        } else if (op == QLatin1String("--pdf")) {
+            o.pdf = v;
+        } else {
+            o.resultados = v;
+        }
+    }
+    if (o.ayuda) return o;
+    if (o.hoja.isEmpty() == o.resultados.isEmpty())
+        throw OpcionMala{QStringLiteral("hace falta --hoja o --resultados, y solo uno de ellos")};
+    if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
+    if (!o.hoja.isEmpty() && o.paginas == 0)
+        throw OpcionMala{QStringLiteral("falta --paginas N con --hoja")};
+    return o;
+}
+
+// Writes through a temporary file beside the target, so a failure leaves
+// no partial PDF and keeps any older file.
+template <typename Dibujo> bool EscribirPdf(const QString& destino, Dibujo dibujar) {
+    const QString temporal =
+        QStringLiteral("%1.%2.tmp").arg(destino).arg(QCoreApplication::applicationPid());
+    bool bien = false;
+    {
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(temporal);
+        bien = dibujar(impresora);
+    }
+    bien = bien && QFileInfo(temporal).size() > 0 &&
+           std::rename(QFile::encodeName(temporal).constData(),
+                       QFile::encodeName(destino).constData()) == 0;
+    if (!bien) QFile::remove(temporal);
+    return bien;
+}
+
+int Hoja(const Ordenes& o) {
+    hojas::HojaImpresion hoja = hojas::HojaImpresion::SumasRestasSinLlevadas;
+    for (const auto& h : kHojas)
+        if (o.hoja == QLatin1String(h.nombre)) hoja = h.hoja;
+    AjustesCalculoMental(TipoMental::Sumas) = o.sumas.value_or(AjustesMental{});
+    AjustesCalculoMental(TipoMental::Restas) = o.restas.value_or(AjustesMental{});
+    if (o.semilla) std::srand(*o.semilla);
+    const bool bien = EscribirPdf(o.pdf, [&](QPrinter& p) {
+        return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
+    });
+    if (bien) return 0;
+    Error(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
+    return kMalArchivo;
+}
+
+int Resultados(const Ordenes& o) {
+    std::vector<ResultsRecord> ninguno;
+    const resultados::Lectura l = resultados::LeerArchivoResultados(o.resultados, ninguno, 0);
+    if (l != resultados::Lectura::Bien) {
+        Error(QStringLiteral("%1: %2").arg(o.resultados, (l == resultados::Lectura::NoEsResultados
+                                                              ? resultados::kTextoNoEsResultados
+                                                              : resultados::kTextoErrorLeer)
+                                                             .simplified()));
+        return kMalArchivo;
+    }
+    if (EscribirPdf(o.pdf, [&](QPrinter& p) {
+            return resultados::ImprimirArchivoResultados(o.resultados, p);
+        }))
+        return 0;
+    Error(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
+    return kMalArchivo;
+}
+
+} // namespace
+
+bool EsLineaDeOrdenes(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] == '-' && argv[i][1] == '-') return true;
+    return false;
+}
+
+int EjecutarLineaDeOrdenes(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    Ordenes o;
+    try {
+        o = Leer(args);
+    } catch (const OpcionMala& e) {
+        Error(e.texto);
+        std::fputs("Pruebe «zifra --help» para ver el uso.\n", stderr);
+        return kMalaOpcion;
+    }
+    if (o.ayuda) {
+        std::fputs(kUso, stdout);
+        return 0;
+    }
+    // No window is ever shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qt_argc = 1;
+    QApplication app(qt_argc, argv);
+    return o.hoja.isEmpty() ? Resultados(o) : Hoja(o);
+}

@@ -1,0 +1,279 @@
+// The command line through the built executable, with no display, read
+// back with pdftotext.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Salida {
+    int estado = -1;
+    QByteArray out, err;
+};
+
+Salida Zifra(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZIFRA_EJECUTABLE), args);
+    p.waitForFinished(60000);
+    Salida s;
+    s.estado = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    s.out = p.readAllStandardOutput();
+    s.err = p.readAllStandardError();
+    return s;
+}
+
+QString Texto(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QByteArray Registro72(const QByteArray& nombre) {
+    QByteArray r(72, '\0');
+    r.replace(0, nombre.size(), nombre);
+    const qint32 anio = 2024;
+    memcpy(r.data() + 26, &anio, 4);
+    r[30] = 3; // day
+    r[31] = 5; // month
+    return r;
+}
+
+} // namespace
+
+class TestLineaOrdenes : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString Ruta(const QString& n) const { return dir_.filePath(n); }
+
+    // Writes a sheet and returns its text; fails the test on a bad exit.
+    QString Hoja(const QStringList& extra, const QString& nombre = QStringLiteral("h.pdf")) {
+        const QString pdf = Ruta(nombre);
+        QFile::remove(pdf);
+        const Salida s = Zifra(QStringList{QStringLiteral("--pdf"), pdf} + extra);
+        if (s.estado != 0) qWarning() << s.err;
+        return s.estado == 0 ? Texto(pdf) : QString();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void paginas_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<int>("paginas");
+        for (const char* t : {"2", "3", "4", "13", "14", "mental-simple", "mental-combinado"}) {
+            QTest::newRow(t) << QString::fromLatin1(t) << 1;
+            QTest::newRow(QByteArray(t) + "x3") << QString::fromLatin1(t) << 3;
+        }
+    }
+    // pdftotext ends every page with a form feed.
+    void paginas() {
+        QFETCH(QString, tipo);
+        QFETCH(int, paginas);
+        const QString texto =
+            Hoja({QStringLiteral("--hoja"), tipo, QStringLiteral("--paginas"),
+                  QString::number(paginas), QStringLiteral("--semilla"), QStringLiteral("7")});
+        QCOMPARE(texto.count(QLatin1Char('\f')), paginas);
+        QVERIFY(texto.contains(QStringLiteral("Nombre:")));
+    }
+
+    void semilla_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("columnas") << QStringLiteral("13");
+        QTest::newRow("mental") << QStringLiteral("mental-combinado");
+    }
+    void semilla() {
+        QFETCH(QString, tipo);
+        auto con = [&](const char* s) {
+            return Hoja({QStringLiteral("--hoja"), tipo, QStringLiteral("--paginas"),
+                         QStringLiteral("2"), QStringLiteral("--semilla"), QString::fromLatin1(s)});
+        };
+        const QString a = con("42");
+        QVERIFY(!a.isEmpty());
+        QCOMPARE(con("42"), a);
+        QVERIFY(con("43") != a);
+    }
+
+    void sin_soluciones_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("2") << QStringLiteral("2");
+        QTest::newRow("14") << QStringLiteral("14");
+        QTest::newRow("mental-simple") << QStringLiteral("mental-simple");
+    }
+    // Answers are printed in brackets under the exercises.
+    void sin_soluciones() {
+        QFETCH(QString, tipo);
+        const QStringList base = {QStringLiteral("--hoja"),    tipo,
+                                  QStringLiteral("--paginas"), QStringLiteral("1"),
+                                  QStringLiteral("--semilla"), QStringLiteral("3")};
+        const QString con = Hoja(base);
+        const QString sin = Hoja(base + QStringList{QStringLiteral("--sin-soluciones")});
+        QVERIFY(con.contains(QLatin1Char('[')));
+        QVERIFY(!sin.isEmpty());
+        QVERIFY(!sin.contains(QLatin1Char('[')));
+    }
+
+    void segundo_sumando_fijo() {
+        const QString texto =
+            Hoja({QStringLiteral("--hoja"), QStringLiteral("mental-simple"),
+                  QStringLiteral("--paginas"), QStringLiteral("3"), QStringLiteral("--sumas"),
+                  QStringLiteral("10,fijo5"), QStringLiteral("--sin-soluciones")});
+        static const QRegularExpression suma(
+            QStringLiteral(R"((\d+|\.+)\s*\+\s*(\d+|\.+)\s*=\s*(\d+|\.+))"));
+        int vistos = 0;
+        for (auto m = suma.globalMatch(texto); m.hasNext();) {
+            const auto c = m.next();
+            bool ok2 = false, ok1 = false, ok3 = false;
+            int b = c.captured(2).toInt(&ok2);
+            const int a = c.captured(1).toInt(&ok1);
+            const int r = c.captured(3).toInt(&ok3);
+            if (!ok2 && ok1 && ok3) b = r - a, ok2 = true;
+            if (!ok2) continue;
+            QVERIFY2(b >= 0 && b <= 5, qPrintable(c.captured(0)));
+            ++vistos;
+        }
+        QVERIFY(vistos >= 10);
+    }
+
+    void resultados_con_enie() {
+        QByteArray archivo = Registro72("KORU SUMARESTA RES");
+        archivo += Registro72(QByteArray("\xA5o\xA4o")); // "Ñoño" in CP850
+        const QString rsr = Ruta(QStringLiteral("r.rsr"));
+        QFile f(rsr);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(archivo);
+        f.close();
+        const QString pdf = Ruta(QStringLiteral("r.pdf"));
+        const Salida s = Zifra({QStringLiteral("--resultados"), rsr, QStringLiteral("--pdf"), pdf});
+        QCOMPARE(s.estado, 0);
+        QVERIFY(s.out.isEmpty());
+        const QString texto = Texto(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("Ñoño")), qPrintable(texto));
+        QVERIFY(texto.contains(QStringLiteral("Archivo:")));
+    }
+
+    void errores_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("mensaje");
+        const QString pdf = Ruta(QStringLiteral("error.pdf"));
+        const QString p = QStringLiteral("--pdf");
+        auto hoja = [&](const QStringList& mas) {
+            return QStringList{p,
+                               pdf,
+                               QStringLiteral("--hoja"),
+                               QStringLiteral("2"),
+                               QStringLiteral("--paginas"),
+                               QStringLiteral("1")} +
+                   mas;
+        };
+        QTest::newRow("opcion desconocida") << hoja({QStringLiteral("--color")}) << 2 << "--color";
+        QTest::newRow("tipo") << QStringList{p,
+                                             pdf,
+                                             QStringLiteral("--hoja"),
+                                             QStringLiteral("5"),
+                                             QStringLiteral("--paginas"),
+                                             QStringLiteral("1")}
+                              << 2 << "--hoja 5";
+        QTest::newRow("paginas 0") << QStringList{p,
+                                                  pdf,
+                                                  QStringLiteral("--hoja"),
+                                                  QStringLiteral("2"),
+                                                  QStringLiteral("--paginas"),
+                                                  QStringLiteral("0")}
+                                   << 2 << "--paginas 0";
+        QTest::newRow("paginas 100") << QStringList{p,
+                                                    pdf,
+                                                    QStringLiteral("--hoja"),
+                                                    QStringLiteral("2"),
+                                                    QStringLiteral("--paginas"),
+                                                    QStringLiteral("100")}
+                                     << 2 << "--paginas 100";
+        QTest::newRow("sin paginas")
+            << QStringList{p, pdf, QStringLiteral("--hoja"), QStringLiteral("2")} << 2
+            << "--paginas";
+        QTest::newRow("sin pdf") << QStringList{QStringLiteral("--hoja"), QStringLiteral("2"),
+                                                QStringLiteral("--paginas"), QStringLiteral("1")}
+                                 << 2 << "--pdf";
+        QTest::newRow("falta valor") << hoja({QStringLiteral("--semilla")}) << 2 << "--semilla";
+        QTest::newRow("semilla") << hoja({QStringLiteral("--semilla"), QStringLiteral("x")}) << 2
+                                 << "--semilla x";
+        QTest::newRow("longitud") << hoja({QStringLiteral("--longitud"), QStringLiteral("400")})
+                                  << 2 << "--longitud 400";
+        QTest::newRow("sumas") << hoja({QStringLiteral("--sumas"), QStringLiteral("10,fijo11")})
+                               << 2 << "--sumas 10,fijo11";
+        // The subtraction window's refusal, with its words.
+        QTest::newRow("restas mayor") << hoja({QStringLiteral("--restas"), QStringLiteral("10,20")})
+                                      << 2 << "'mayor' que el del minuendo";
+        QTest::newRow("archivo inexistente")
+            << QStringList{QStringLiteral("--resultados"), Ruta(QStringLiteral("no.rsr")), p, pdf}
+            << 1 << "Problemas al abrir o leer archivo";
+        QTest::newRow("no es de resultados")
+            << QStringList{QStringLiteral("--resultados"), QStringLiteral(ZIFRA_EJECUTABLE), p, pdf}
+            << 1 << "no es de Resultados";
+        const QString mal = Ruta(QStringLiteral("no/existe/h.pdf"));
+        QTest::newRow("salida imposible") << QStringList{p,
+                                                         mal,
+                                                         QStringLiteral("--hoja"),
+                                                         QStringLiteral("2"),
+                                                         QStringLiteral("--paginas"),
+                                                         QStringLiteral("1")}
+                                          << 1 << "Problemas para crear o grabar";
+    }
+    void errores() {
+        QFETCH(QStringList, args);
+        QFETCH(int, estado);
+        QFETCH(QString, mensaje);
+        const Salida s = Zifra(args);
+        QCOMPARE(s.estado, estado);
+        QVERIFY2(QString::fromLocal8Bit(s.err).contains(mensaje), s.err.constData());
+        QVERIFY(s.out.isEmpty());
+        // Neither the target nor a temporary beside it is left.
+        QVERIFY(!QFile::exists(Ruta(QStringLiteral("error.pdf"))));
+        const QStringList restos =
+            QDir(dir_.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files);
+        QVERIFY2(restos.isEmpty(), qPrintable(restos.join(QLatin1Char(' '))));
+    }
+
+    // A failed write keeps an older file untouched.
+    void salida_fallida_conserva_archivo() {
+        QTemporaryDir solo_lectura;
+        const QString pdf = solo_lectura.filePath(QStringLiteral("h.pdf"));
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("antes");
+        f.close();
+        QFile::setPermissions(solo_lectura.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (QFile(solo_lectura.filePath(QStringLiteral("x"))).open(QIODevice::WriteOnly))
+            QSKIP("running as a user that ignores permissions");
+        const Salida s =
+            Zifra({QStringLiteral("--hoja"), QStringLiteral("3"), QStringLiteral("--paginas"),
+                   QStringLiteral("1"), QStringLiteral("--pdf"), pdf});
+        QFile::setPermissions(solo_lectura.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(s.estado, 1);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("antes"));
+    }
+
+    void ayuda() {
+        const Salida s = Zifra({QStringLiteral("--help")});
+        QCOMPARE(s.estado, 0);
+        const QString t = QString::fromUtf8(s.out);
+        for (const char* parte : {"Uso:", "--hoja TIPO", "--resultados ARCHIVO.rsr",
+                                  "--sin-soluciones", "mental-combinado", "fijo1 a fijo10"})
+            QVERIFY2(t.contains(QString::fromUtf8(parte)), parte);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineaOrdenes)
+#include "test_linea_ordenes.moc"
