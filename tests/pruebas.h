@@ -13,7 +13,11 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "app/arranque.h"
+#include "app/form_menu.h"
 #include "app/juego.h"
+#include "app/ventanas.h"
+#include "platform/sonidos.h"
 #include "players/turnos.h"
 
 struct Buzon {
@@ -135,3 +139,25 @@ inline void JugadoresDePrueba(int n) {
         nombres << QStringLiteral("J%1").arg(i);
     GuardarJugadores(nombres);
 }
+
+// Every window of the game and one player, message boxes answered and the
+// sounds recorded: what a child meets after "Jugar", for tests that play.
+struct PartidaDePrueba {
+    Buzon buzon;
+    QList<plataforma::Sonido> sonidos;
+
+    void Empezar() {
+        buzon = Buzon{};
+        buzon.Instalar();
+        sonidos.clear();
+        plataforma::FijarObservadorSonidos([this](plataforma::Sonido s) { sonidos << s; });
+        CrearVentanas();
+        JugadoresDePrueba(1);
+    }
+    void Terminar() {
+        CerrarVentanaActual();
+        delete Form_menu;
+        buzon.Quitar();
+        plataforma::FijarObservadorSonidos(nullptr);
+    }
+};

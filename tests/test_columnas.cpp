@@ -67,10 +67,10 @@ void Resolver(VentanaColumnas* v) {
 
 class TestColumnas : public QObject {
     Q_OBJECT
-    Buzon buzon_;
+    PartidaDePrueba partida_;
+    Buzon& buzon_ = partida_.buzon;
     QTemporaryDir dir_;
-    QList<plataforma::Sonido> sonidos_;
-    std::vector<std::unique_ptr<VentanaFalsa>> falsas_;
+    QList<plataforma::Sonido>& sonidos_ = partida_.sonidos;
 
     int Celebraciones() const { return int(sonidos_.count(plataforma::Sonido::Acierto)); }
 
@@ -83,25 +83,9 @@ class TestColumnas : public QObject {
 
 private slots:
     void initTestCase() { QDir::setCurrent(dir_.path()); }
-    void init() {
-        buzon_ = Buzon{};
-        buzon_.Instalar();
-        sonidos_.clear();
-        plataforma::FijarObservadorSonidos([this](plataforma::Sonido s) { sonidos_ << s; });
-        CrearVentanas();
-        // Windows still to come stand in as fakes, so the chaining shows.
-        for (int32_t codigo : {int32_t(VentanaRestas4b), int32_t(VentanaRestas5)})
-            if (!VentanaDeCodigo(codigo)) {
-                falsas_.push_back(std::make_unique<VentanaFalsa>(codigo));
-                RegistrarVentana(codigo, falsas_.back().get());
-            }
-        JugadoresDePrueba(1);
-    }
+    void init() { partida_.Empezar(); }
     void cleanup() {
-        CerrarVentanaActual();
-        delete Form_menu;
-        buzon_.Quitar();
-        plataforma::FijarObservadorSonidos(nullptr);
+        partida_.Terminar();
         QVERIFY2(VentanasVisibles().isEmpty(), qPrintable(VentanasVisibles().join(u',')));
     }
 

@@ -87,9 +87,10 @@ QList<QStringList> Menu(const QMenu* menu) {
 
 class TestMental : public QObject {
     Q_OBJECT
-    Buzon buzon_;
+    PartidaDePrueba partida_;
+    Buzon& buzon_ = partida_.buzon;
     QTemporaryDir dir_;
-    QList<plataforma::Sonido> sonidos_;
+    QList<plataforma::Sonido>& sonidos_ = partida_.sonidos;
 
     int Sonidos(plataforma::Sonido s) const { return int(sonidos_.count(s)); }
 
@@ -110,19 +111,9 @@ private slots:
         plataforma::FijarTamanoPantalla(QSize(1024, 768));
     }
     void cleanupTestCase() { plataforma::FijarTamanoPantalla(QSize()); }
-    void init() {
-        buzon_ = Buzon{};
-        buzon_.Instalar();
-        sonidos_.clear();
-        plataforma::FijarObservadorSonidos([this](plataforma::Sonido s) { sonidos_ << s; });
-        CrearVentanas();
-        JugadoresDePrueba(1);
-    }
+    void init() { partida_.Empezar(); }
     void cleanup() {
-        CerrarVentanaActual();
-        delete Form_menu;
-        buzon_.Quitar();
-        plataforma::FijarObservadorSonidos(nullptr);
+        partida_.Terminar();
         QVERIFY2(VentanasVisibles().isEmpty(), qPrintable(VentanasVisibles().join(u',')));
     }
 

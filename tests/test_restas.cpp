@@ -69,9 +69,10 @@ void Resolver(VentanaResta* v, int metodo, int modo) {
 
 class TestRestas : public QObject {
     Q_OBJECT
-    Buzon buzon_;
+    PartidaDePrueba partida_;
+    Buzon& buzon_ = partida_.buzon;
     QTemporaryDir dir_;
-    QList<plataforma::Sonido> sonidos_;
+    QList<plataforma::Sonido>& sonidos_ = partida_.sonidos;
 
     VentanaResta* Abrir(int32_t codigo, int metodo, int modo, const Operacion* op = nullptr) {
         juego.modo_restas = metodo;
@@ -84,19 +85,9 @@ class TestRestas : public QObject {
 
 private slots:
     void initTestCase() { QDir::setCurrent(dir_.path()); }
-    void init() {
-        buzon_ = Buzon{};
-        buzon_.Instalar();
-        sonidos_.clear();
-        plataforma::FijarObservadorSonidos([this](plataforma::Sonido s) { sonidos_ << s; });
-        CrearVentanas();
-        JugadoresDePrueba(1);
-    }
+    void init() { partida_.Empezar(); }
     void cleanup() {
-        CerrarVentanaActual();
-        delete Form_menu;
-        buzon_.Quitar();
-        plataforma::FijarObservadorSonidos(nullptr);
+        partida_.Terminar();
         QVERIFY2(VentanasVisibles().isEmpty(), qPrintable(VentanasVisibles().join(u',')));
     }
 
