@@ -5,12 +5,14 @@
 #include "app/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/codepages.h"
+#include "platform/impresoras.h"
 #include "platform/mensajes.h"
 #include "results/impresion_resultados.h"
 #include "results/operaciones_resultados.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -309,7 +311,11 @@ void TForm_Resultados::Guardarcomo1Click() {
 }
 
 bool TForm_Resultados::ElegirImpresora() {
-    if (!Impresora) Impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    plataforma::PrepararImpresora(Impresora);
+    // Always the same file, so it is offered again as long as it is ours.
+    const QString pdf =
+        QDir(resultados::CarpetaResultados()).filePath(QStringLiteral("resultados.pdf"));
+    plataforma::ProponerArchivoPdf(*Impresora, pdf, pdf);
     QPrintDialog dialogo(Impresora.get(), this);
     dialogo.setObjectName(QStringLiteral("PrintDialog1"));
     return plataforma::EjecutarModal(&dialogo) == QDialog::Accepted;

@@ -38,6 +38,10 @@ QString AbreviaturaMes(int mes);
 bool ImprimirLista(LienzoImpresion& lienzo, const QString& segunda_linea,
                    const std::function<bool(ResultsRecord&)>& siguiente);
 
+// When the printer cannot start the job (no queue and no file that can be
+// written), the window's two commands show this error.
+extern const QString kTextoErrorImpresora;
+
 void ImprimirResultadosActuales(QPrinter& impresora);
 // Asks for the file with the open dialog; prints every record, also
 // beyond 50, without loading it.

@@ -1,13 +1,17 @@
 #include "worksheets/impresion_hojas.h"
 
 #include "app/form_menu.h"
+#include "platform/impresoras.h"
 #include "platform/mensajes.h"
+#include "results/archivo_resultados.h"
 #include "worksheets/form_paginas.h"
 #include "worksheets/hojas.h"
 #include "worksheets/informe.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -27,18 +31,44 @@ QPointer<QAction> g_menu;
 struct Comando {
     int tipo;
     const char* muestra;
+    const char* archivo; // offered when there is no print queue
 };
 const Comando kComandos[7] = {
-    {kSinLlevadas, "\n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n   57   \n - 24   \n ¯¯¯¯   \n"},
-    {kConLlevadas, "\n  486   \n+ 254   \n¯¯¯¯¯   \n\n\n  576   \n- 243   \n¯¯¯¯¯   \n"},
+    {kSinLlevadas, "\n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n   57   \n - 24   \n ¯¯¯¯   \n",
+     "sumas y restas sin llevadas.pdf"},
+    {kConLlevadas, "\n  486   \n+ 254   \n¯¯¯¯¯   \n\n\n  576   \n- 243   \n¯¯¯¯¯   \n",
+     "sumas con llevadas, restas sin llevadas.pdf"},
     {kConLlevadasTresFilas,
-     "  128   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  578   \n- 243   \n¯¯¯¯¯   \n"},
-    {kConPrestamo, "  235   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  543   \n- 276   \n¯¯¯¯¯   \n"},
+     "  128   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  578   \n- 243   \n¯¯¯¯¯   \n",
+     "sumas con llevadas, restas sin llevadas, más difícil.pdf"},
+    {kConPrestamo, "  235   \n  436   \n+ 253   \n¯¯¯¯¯   \n\n\n  543   \n- 276   \n¯¯¯¯¯   \n",
+     "sumas y restas con llevadas.pdf"},
     {kConPrestamoDificil,
-     "   201   \n   235   \n   436   \n + 253   \n ¯¯¯¯¯   \n\n  5468   \n- 2735   \n¯¯¯¯¯¯   \n"},
-    {0, "\n  6 + ... = 13  \n\n  ... + 7 = 13  \n\n  ... - 2 = 3   \n\n  5 - ... = 3   \n\n"},
-    {0, "\n  (6+8)-..=10   \n  (6+..)-4=10   \n  (9-..)+8=12   \n (6+8)-4=....   \n  "
-        "(9-5)+..=12   \n (9-5)+8=....   \n\n"},
+     "   201   \n   235   \n   436   \n + 253   \n ¯¯¯¯¯   \n\n  5468   \n- 2735   \n¯¯¯¯¯¯   \n",
+     "sumas y restas con llevadas, más difícil.pdf"},
+    {0, "\n  6 + ... = 13  \n\n  ... + 7 = 13  \n\n  ... - 2 = 3   \n\n  5 - ... = 3   \n\n",
+     "cálculo mental simple.pdf"},
+    {0,
+     "\n  (6+8)-..=10   \n  (6+..)-4=10   \n  (9-..)+8=12   \n (6+8)-4=....   \n  "
+     "(9-5)+..=12   \n (9-5)+8=....   \n\n",
+     "cálculo mental combinado.pdf"},
+};
+
+// The report sets its own paper; the printer goes back to the user's choice
+// when the command ends, whatever way it ends.
+class PapelGuardado {
+public:
+    explicit PapelGuardado(QPrinter& p)
+        : p_(p), diseno_(p.pageLayout()), pagina_entera_(p.fullPage()) {}
+    ~PapelGuardado() {
+        p_.setFullPage(pagina_entera_);
+        p_.setPageLayout(diseno_);
+    }
+
+private:
+    QPrinter& p_;
+    QPageLayout diseno_;
+    bool pagina_entera_;
 };
 
 std::unique_ptr<InformeHoja> CrearInforme(HojaImpresion hoja, QWidget* dueno) {
@@ -67,6 +97,11 @@ int TipoDe(HojaImpresion hoja) {
     return kComandos[int(hoja)].tipo;
 }
 
+QString ArchivoDe(HojaImpresion hoja) {
+    return QDir(resultados::CarpetaResultados())
+        .filePath(QString::fromUtf8(kComandos[int(hoja)].archivo));
+}
+
 bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas_hoja, int32_t largo, bool con_soluciones,
                     QPrinter& impresora) {
     if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
@@ -78,8 +113,9 @@ bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas_hoja, int32_t largo, boo
 }
 
 QPrinter& ImpresoraHojas() {
-    static QPrinter impresora(QPrinter::HighResolution);
-    return impresora;
+    static std::unique_ptr<QPrinter> impresora;
+    plataforma::PrepararImpresora(impresora);
+    return *impresora;
 }
 
 void FijarMenuImpresion(QAction* menu) {
@@ -101,11 +137,16 @@ void ImprimirHoja(HojaImpresion hoja) {
 
     QPrinter& impresora = ImpresoraHojas();
     QWidget* dueno = Form_menu;
+    // Each sheet offers its own file; one the user typed stays.
+    static QString propuesto;
+    if (plataforma::ProponerArchivoPdf(impresora, ArchivoDe(hoja), propuesto))
+        propuesto = ArchivoDe(hoja);
     {
         QPrintDialog dialogo(&impresora, dueno);
         dialogo.setObjectName(QStringLiteral("PrintDialog1"));
         if (plataforma::EjecutarModal(&dialogo) != QDialog::Accepted) return;
     }
+    PapelGuardado papel(impresora);
     if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
 
     bool fallo = false;

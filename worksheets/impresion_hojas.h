@@ -26,6 +26,9 @@ extern const QString kMensajeImpresora;
 QString MuestraDe(HojaImpresion hoja);
 // tipo_hoja of a column worksheet; 0 for the mental ones.
 int TipoDe(HojaImpresion hoja);
+// The PDF file offered when the desktop has no print queue: one per sheet,
+// in the results folder.
+QString ArchivoDe(HojaImpresion hoja);
 
 // The whole command: pages dialog, print dialog, report, preview. On a
 // failure it shows the printer message and disables the "&Impresión" menu.
@@ -41,7 +44,8 @@ bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas, int32_t largo_zona, boo
 void FijarMenuImpresion(QAction* menu);
 void DesactivarMenuImpresion();
 
-// The printer of every run; the print dialog's choices stay for the next.
+// The printer of every run; the print dialog's choices stay for the next,
+// unless its last job could not start.
 QPrinter& ImpresoraHojas();
 
 } // namespace hojas
