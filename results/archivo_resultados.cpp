@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <unistd.h>
 
 namespace resultados {
 
@@ -94,11 +95,16 @@ Lectura LeerArchivoResultados(const QString& ruta, std::vector<ResultsRecord>& r
     registros.clear();
     QFile f(ruta);
     if (!QFileInfo(ruta).isFile() || !f.open(QIODevice::ReadOnly)) return Lectura::ErrorLectura;
+    return LeerResultados(f, registros, maximo);
+}
+
+Lectura LeerResultados(QIODevice& d, std::vector<ResultsRecord>& registros, int maximo) {
+    registros.clear();
     char buffer[kLargoRegistro];
-    if (f.read(buffer, kLargoRegistro) != kLargoRegistro) return Lectura::ErrorLectura;
+    if (d.read(buffer, kLargoRegistro) != kLargoRegistro) return Lectura::ErrorLectura;
     if (!EsFirma(buffer)) return Lectura::NoEsResultados;
     // Records after the limit are skipped, so a huge file is never read whole.
-    while (int(registros.size()) < maximo && f.read(buffer, kLargoRegistro) == kLargoRegistro)
+    while (int(registros.size()) < maximo && d.read(buffer, kLargoRegistro) == kLargoRegistro)
         registros.push_back(RegistroDesdeArchivo(buffer));
     return Lectura::Bien;
 }
@@ -117,13 +123,31 @@ QByteArray Cabecera() {
     return RegistroParaArchivo(cabecera_resultados);
 }
 
+} // namespace
+
+// Unbuffered, so a short write shows at once: a buffered one fails only in
+// commit()'s final flush, which QSaveFile does not check, and a full disk
+// would leave a cut file in place of the old one.
+bool AbrirGuardado(QSaveFile& f) {
+    return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+// fsync reports what the disk refused after write() accepted it; Qt ignores it.
+bool Confirmar(QSaveFile& f) {
+    if (!f.flush() || f.error() != QFileDevice::NoError) return false;
+    if (f.handle() >= 0 && ::fsync(f.handle()) != 0) return false;
+    return f.commit();
+}
+
+namespace {
+
 bool Grabar(QSaveFile& f, const QByteArray& antes, const ResultsRecord* registros, int n) {
     if (f.write(antes) != antes.size()) return false;
     for (int i = 0; i < n; ++i) {
         const QByteArray b = RegistroParaArchivo(registros[i]);
         if (f.write(b) != b.size()) return false;
     }
-    return f.commit();
+    return Confirmar(f);
 }
 } // namespace
 
@@ -131,32 +155,53 @@ bool Grabar(QSaveFile& f, const QByteArray& antes, const ResultsRecord* registro
 // commit() renames the finished temporary file over it.
 Escritura EscribirArchivoResultados(const QString& ruta, const ResultsRecord* registros, int n) {
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return Escritura::NoSePuedeCrear;
+    if (!AbrirGuardado(f)) return Escritura::NoSePuedeCrear;
     return Grabar(f, Cabecera(), registros, n) ? Escritura::Bien : Escritura::ErrorAlGrabar;
+}
+
+Anadido ComprobarAnadido(QIODevice& viejo, int n, QByteArray& antes) {
+    antes.clear();
+    const QByteArray cabecera = viejo.read(kLargoRegistro);
+    if (cabecera.size() != kLargoRegistro || !EsFirma(cabecera.constData()))
+        return Anadido::NoEsResultados;
+    // Counted by reading, not by size(): a pipe or a file that shrinks
+    // meanwhile must not be trusted.
+    if (n > kMaxRegistrosArchivo) return Anadido::MuyLargo;
+    antes = cabecera;
+    const qint64 limite = qint64(kLargoRegistro) * (kMaxRegistrosArchivo - std::max(n, 0) + 1);
+    char buffer[kLargoRegistro];
+    qint64 leidos;
+    while ((leidos = viejo.read(buffer, kLargoRegistro)) == kLargoRegistro) {
+        if (antes.size() + kLargoRegistro > limite) {
+            antes.clear();
+            return Anadido::MuyLargo;
+        }
+        antes.append(buffer, kLargoRegistro);
+    }
+    // Only whole records are kept: new ones written behind a broken tail
+    // would never read back.
+    if (leidos < 0) {
+        antes.clear();
+        return Anadido::ErrorAlGrabar;
+    }
+    return Anadido::Bien;
 }
 
 Anadido AnadirArchivoResultados(const QString& ruta, const ResultsRecord* registros, int n) {
     const QFileInfo fi(ruta);
-    QByteArray antes;
     if (fi.exists()) {
         QFile viejo(ruta);
         if (!fi.isFile() || !viejo.open(QIODevice::ReadOnly)) return Anadido::ErrorAlGrabar;
-        const QByteArray cabecera = viejo.read(kLargoRegistro);
-        if (cabecera.size() != kLargoRegistro || !EsFirma(cabecera.constData()))
-            return Anadido::NoEsResultados;
-        const qint64 cuantos = (viejo.size() - kLargoRegistro) / kLargoRegistro;
-        if (cuantos + n > kMaxRegistrosArchivo) return Anadido::MuyLargo;
-        // Only whole records are kept: new ones written behind a broken tail
-        // would never read back.
-        viejo.seek(0);
-        antes = viejo.read(kLargoRegistro * (cuantos + 1));
-        if (antes.size() != kLargoRegistro * (cuantos + 1)) return Anadido::ErrorAlGrabar;
+        QByteArray antes;
+        const Anadido a = ComprobarAnadido(viejo, n, antes);
+        if (a != Anadido::Bien) return a;
+        viejo.close();
         QSaveFile f(ruta);
-        if (!f.open(QIODevice::WriteOnly)) return Anadido::ErrorAlGrabar;
+        if (!AbrirGuardado(f)) return Anadido::ErrorAlGrabar;
         return Grabar(f, antes, registros, n) ? Anadido::Bien : Anadido::ErrorAlGrabar;
     }
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return Anadido::NoSePuedeCrear;
+    if (!AbrirGuardado(f)) return Anadido::NoSePuedeCrear;
     return Grabar(f, Cabecera(), registros, n) ? Anadido::Bien : Anadido::ErrorAlGrabar;
 }
 

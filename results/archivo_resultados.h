@@ -7,6 +7,9 @@
 #include <QDate>
 #include <QString>
 #include <string>
+
+class QIODevice;
+class QSaveFile;
 #include <vector>
 
 namespace resultados {
@@ -40,6 +43,9 @@ enum class Lectura { Bien, NoEsResultados, ErrorLectura };
 // Reads the header and at most `maximo` records; a short tail is ignored.
 Lectura LeerArchivoResultados(const QString& ruta, std::vector<ResultsRecord>& registros,
                               int maximo = kMaxRegistrosArchivo);
+// The same from an open device, at its start.
+Lectura LeerResultados(QIODevice& d, std::vector<ResultsRecord>& registros,
+                       int maximo = kMaxRegistrosArchivo);
 
 enum class Escritura { Bien, NoSePuedeCrear, ErrorAlGrabar };
 // Header and n records. Goes through a temporary file in the same folder,
@@ -50,6 +56,14 @@ enum class Anadido { Bien, NoEsResultados, MuyLargo, NoSePuedeCrear, ErrorAlGrab
 // Adds n records behind those of the file (a new file when none exists);
 // refused when the file would hold more than 50.
 Anadido AnadirArchivoResultados(const QString& ruta, const ResultsRecord* registros, int n);
+// The check before adding n records to an existing file, read from its
+// start: Bien with `antes` holding the header and its whole records.
+Anadido ComprobarAnadido(QIODevice& viejo, int n, QByteArray& antes);
+
+// Opens a file to be replaced whole; nothing reaches its name until
+// Confirmar() says every byte is on the disk.
+bool AbrirGuardado(QSaveFile& f);
+bool Confirmar(QSaveFile& f);
 
 // Whole records behind the header; -1 when it is not a results file.
 int ContarRegistros(const QString& ruta);

@@ -32,9 +32,14 @@ void LeerMejores(const QString& ruta, TablaMejores& t) {
     t = TablaMejores{};
     QFile f(ruta);
     if (!QFileInfo(ruta).isFile() || !f.open(QIODevice::ReadOnly)) return;
+    LeerMejores(f, t);
+}
+
+void LeerMejores(QIODevice& d, TablaMejores& t) {
+    t = TablaMejores{};
     char fila[kLargoFila];
     for (auto& m : t.filas) {
-        if (f.read(fila, kLargoFila) != kLargoFila) break;
+        if (d.read(fila, kLargoFila) != kLargoFila) break;
         PonerNombre(m.entrada.nombre,
                     plataforma::Cp850ACp1252(TextoCampo(fila, kLargoNombrePuntos)));
         m.entrada.puntos = qFromLittleEndian<int32_t>(fila + kLargoNombrePuntos);
@@ -64,7 +69,7 @@ int OfrecerJugadores(TablaMejores& t) {
     return entraron;
 }
 
-GuardadoMejores GuardarMejores(const QString& ruta, const TablaMejores& t) {
+QByteArray BytesMejores(const TablaMejores& t) {
     QByteArray b(kLargoFila * kFilasMejores, '\0');
     for (int i = 0; i < kFilasMejores; ++i) {
         char* fila = b.data() + i * kLargoFila;
@@ -72,9 +77,14 @@ GuardadoMejores GuardarMejores(const QString& ruta, const TablaMejores& t) {
                               TextoCampo(t.filas[i].entrada.nombre, kLargoNombrePuntos)));
         qToLittleEndian<int32_t>(t.filas[i].entrada.puntos, fila + kLargoNombrePuntos);
     }
+    return b;
+}
+
+GuardadoMejores GuardarMejores(const QString& ruta, const TablaMejores& t) {
+    const QByteArray b = BytesMejores(t);
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return GuardadoMejores::NoSePuedeCrear;
-    if (f.write(b) != b.size() || !f.commit()) return GuardadoMejores::ErrorAlGrabar;
+    if (!AbrirGuardado(f)) return GuardadoMejores::NoSePuedeCrear;
+    if (f.write(b) != b.size() || !Confirmar(f)) return GuardadoMejores::ErrorAlGrabar;
     return GuardadoMejores::Bien;
 }
 

@@ -3,7 +3,10 @@
 // (CP850) and points, no header.
 #include "app/juego.h"
 
+#include <QByteArray>
 #include <QString>
+
+class QIODevice;
 
 namespace resultados {
 
@@ -25,10 +28,14 @@ QString RutaPuntuaciones();
 // Clears the table, then fills it from the file; a missing or short file
 // leaves the rest empty. Names are cut to 19 characters.
 void LeerMejores(const QString& ruta, TablaMejores& t);
+void LeerMejores(QIODevice& d, TablaMejores& t);
 // Row the offer entered at, or -1. It must beat a row strictly.
 int OfrecerPuntos(TablaMejores& t, const char* nombre, int32_t puntos);
 // The group first when two or more play, then each player; how many entered.
 int OfrecerJugadores(TablaMejores& t);
+
+// The 240 bytes of the scores file for this table.
+QByteArray BytesMejores(const TablaMejores& t);
 
 enum class GuardadoMejores { Bien, NoSePuedeCrear, ErrorAlGrabar };
 // Through a temporary file, so a failure keeps the old list.
