@@ -65,6 +65,9 @@ namespace {
 // ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has been
 // painted, so that start-up time can be measured from outside.
 class SalirAlMostrar : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Paint && o->isWidgetType() &&
@@ -86,7 +89,7 @@ int EjecutarZifra(int argc, char** argv) {
     try {
         CrearVentanas();
         if (qEnvironmentVariableIntValue("ZIFRA_SALIR_AL_MOSTRAR") == 1)
-            qApp->installEventFilter(new SalirAlMostrar);
+            qApp->installEventFilter(new SalirAlMostrar(qApp));
         Form_menu->showMaximized();
         const int r = app.exec();
         delete Form_menu;

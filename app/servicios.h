@@ -11,6 +11,13 @@ int32_t Aleatorio(int32_t n);
 uint32_t Esperar(uint32_t ms);
 // 0 shows the hourglass, 1 puts the previous cursor back.
 void CursorEspera(int restaurar);
+// The wait cursor while this lives; the normal one back on every way out.
+struct CursorDeEspera {
+    CursorDeEspera() { CursorEspera(0); }
+    ~CursorDeEspera() { CursorEspera(1); }
+    CursorDeEspera(const CursorDeEspera&) = delete;
+    CursorDeEspera& operator=(const CursorDeEspera&) = delete;
+};
 // 1 when the file opens for reading; relative paths are taken from the
 // start-up directory.
 int ExisteArchivo(const QString& ruta);

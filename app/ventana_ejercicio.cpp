@@ -9,7 +9,12 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
+
+void VaciarCaja(QLineEdit* caja) {
+    caja->setText(QString());
+}
 
 VentanaDeEjercicio::VentanaDeEjercicio(const char* nombre, const char* titulo, int32_t codigo,
                                        QWidget* parent)

@@ -6,6 +6,11 @@
 #include <cstdint>
 
 class QLabel;
+class QLineEdit;
+
+// Empties an answer box and forgets its undo history: clear() keeps every
+// keystroke for Ctrl+Z, which piles up over an afternoon of play.
+void VaciarCaja(QLineEdit* caja);
 
 class VentanaDeEjercicio : public QDialog {
     Q_OBJECT

@@ -282,7 +282,7 @@ void VentanaMental::NuevaCuenta() {
         etiquetas[i]->setVisible(i != oculto);
     }
     Memo_res->raise();
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     juego.contando_tiempo = 1;
     juego.segundos = 0;
     MostrarTiempo();
@@ -353,6 +353,6 @@ void VentanaMental::CuentaFallada() {
     ++fallos;
     Label_fallos->setText(QString::number(fallos));
     RegistrarFallo();
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     Memo_res->setFocus();
 }

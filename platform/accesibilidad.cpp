@@ -22,6 +22,9 @@ public:
 };
 
 class FiltroPistas : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::ToolTip && o->isWidgetType()) {
@@ -59,7 +62,7 @@ void InstalarPistas(QApplication& app) {
     p.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x80));
     p.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(p);
-    app.installEventFilter(new FiltroPistas);
+    app.installEventFilter(new FiltroPistas(&app));
 }
 
 } // namespace plataforma

@@ -9,9 +9,18 @@
 namespace plataforma {
 namespace {
 
-// One converter per pair, opened on first use and kept for the run.
+// One converter per pair, opened on first use and closed at exit.
+struct Conversores {
+    std::map<std::pair<std::string, std::string>, iconv_t> abiertos;
+    ~Conversores() {
+        for (auto& [clave, cd] : abiertos)
+            if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    }
+};
+
 iconv_t Conversor(const char* a, const char* desde) {
-    static std::map<std::pair<std::string, std::string>, iconv_t> abiertos;
+    static Conversores conversores;
+    auto& abiertos = conversores.abiertos;
     auto clave = std::make_pair(std::string(a), std::string(desde));
     auto it = abiertos.find(clave);
     if (it != abiertos.end()) return it->second;

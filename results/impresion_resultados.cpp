@@ -15,6 +15,11 @@
 
 namespace resultados {
 
+const QString kTextoErrorImpresora = QStringLiteral(
+    "\nNo se ha podido empezar a imprimir los resultados.\n\nComprueba que hay alguna "
+    "impresora instalada, o que se puede escribir el archivo elegido en el cuadro de "
+    "impresión.\n");
+
 QString AbreviaturaMes(int mes) {
     static const char* const kMeses[13] = {"   ", "Ene", "Feb", "Mar", "Abr", "May", "Jun",
                                            "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"};
@@ -181,17 +186,20 @@ private:
     bool empezado_ = false;
 };
 
-struct Espera {
-    Espera() { CursorEspera(0); }
-    ~Espera() { CursorEspera(1); }
-};
+enum class Trabajo { Hecho, Detenido, SinEmpezar };
 
-bool Imprimir(QPrinter& impresora, const QString& segunda,
-              const std::function<bool(ResultsRecord&)>& siguiente) {
-    Espera espera;
+Trabajo Imprimir(QPrinter& impresora, const QString& segunda,
+                 const std::function<bool(ResultsRecord&)>& siguiente) {
+    CursorDeEspera espera;
     LienzoImpresora lienzo(impresora);
-    if (!lienzo.Empezado()) return false;
-    return ImprimirLista(lienzo, segunda, siguiente);
+    if (!lienzo.Empezado()) return Trabajo::SinEmpezar;
+    return ImprimirLista(lienzo, segunda, siguiente) ? Trabajo::Hecho : Trabajo::Detenido;
+}
+
+// The window's commands say why nothing came out; the command line has its
+// own message.
+void AvisarSiNoEmpezo(Trabajo t) {
+    if (t == Trabajo::SinEmpezar) plataforma::AvisarError(kTextoErrorImpresora);
 }
 
 } // namespace
@@ -216,18 +224,18 @@ bool ImprimirLista(LienzoImpresion& lienzo, const QString& segunda_linea,
 void ImprimirResultadosActuales(QPrinter& impresora) {
     int k = 0;
     const int n = std::clamp<int32_t>(juego.num_jugadores, 0, kMaxJugadores);
-    Imprimir(impresora, QStringLiteral("Resultados actuales en memoria."),
-             [&k, n](ResultsRecord& r) {
-                 if (k >= n) return false;
-                 r = juego.jugadores[k++];
-                 return true;
-             });
+    AvisarSiNoEmpezo(Imprimir(impresora, QStringLiteral("Resultados actuales en memoria."),
+                              [&k, n](ResultsRecord& r) {
+                                  if (k >= n) return false;
+                                  r = juego.jugadores[k++];
+                                  return true;
+                              }));
 }
 
 namespace {
 // From the first record on; a read error ends the list, and the lines drawn
 // so far are printed.
-bool ImprimirRegistros(QFile& f, const QString& ruta, QPrinter& impresora) {
+Trabajo ImprimirRegistros(QFile& f, const QString& ruta, QPrinter& impresora) {
     QString nombre;
     NombreDeArchivo(ruta, nombre);
     return Imprimir(impresora, QStringLiteral("Archivo: %1").arg(nombre), [&f](ResultsRecord& r) {
@@ -247,13 +255,13 @@ void ImprimirResultadosDeArchivo(QWidget* dueno, QPrinter& impresora) {
         plataforma::AvisarError(kTextoErrorLeer);
         return;
     }
-    ImprimirRegistros(f, juego.ruta_dialogo, impresora);
+    AvisarSiNoEmpezo(ImprimirRegistros(f, juego.ruta_dialogo, impresora));
 }
 
 bool ImprimirArchivoResultados(const QString& ruta, QPrinter& impresora) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly) || !f.seek(kLargoRegistro)) return false;
-    return ImprimirRegistros(f, ruta, impresora);
+    return ImprimirRegistros(f, ruta, impresora) == Trabajo::Hecho;
 }
 
 } // namespace resultados

@@ -24,11 +24,6 @@ const QString kTextoNoExiste =
     QStringLiteral("E R R O R\n\nEl fichero no existe.\nProblemas para crear archivo nuevo.");
 
 namespace {
-// The cursor goes back on every way out.
-struct Espera {
-    Espera() { CursorEspera(0); }
-    ~Espera() { CursorEspera(1); }
-};
 
 void MensajeSimple(const QString& texto) {
     plataforma::MostrarMensaje({plataforma::kTituloPrograma, texto, plataforma::Icono::Ninguno,
@@ -68,7 +63,7 @@ int ElegirArchivoResultados(QWidget* dueno, std::vector<ResultsRecord>& registro
         if (ruta.isEmpty()) return 0;
         Lectura l;
         {
-            Espera espera;
+            CursorDeEspera espera;
             l = LeerArchivoResultados(ruta, registros, maximo);
         }
         if (l == Lectura::Bien) {
@@ -98,7 +93,7 @@ int LeerResultadosEnTabla(QWidget* dueno) {
 int EscribirResultados(const QString& ruta) {
     Escritura e;
     {
-        Espera espera;
+        CursorDeEspera espera;
         e = EscribirArchivoResultados(ruta, juego.jugadores, NumJugadoresValido());
     }
     switch (e) {
@@ -118,7 +113,7 @@ int EscribirResultados(const QString& ruta) {
 int AnadirResultados() {
     Anadido a;
     {
-        Espera espera;
+        CursorDeEspera espera;
         a = AnadirArchivoResultados(juego.ruta_dialogo, juego.jugadores, NumJugadoresValido());
     }
     switch (a) {

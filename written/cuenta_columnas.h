@@ -7,6 +7,8 @@
 
 constexpr int kMaxFilas = 4;
 constexpr int kMaxColumnas = 4;
+// Column suffixes of the control names, units first.
+inline const char* const kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
 
 enum class Sorteo {
     SumaSinLlevar,    // each column redrawn until its sum is at most 9

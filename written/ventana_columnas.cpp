@@ -71,8 +71,6 @@ QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
     return c;
 }
 
-const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
-
 } // namespace
 
 VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
@@ -208,7 +206,7 @@ void VentanaColumnas::MostrarCuenta(const Operacion& op) {
             cifras_[f][c]->setText(QString::number(op.cifras[f][c]));
     cuenta_.Empezar(op, def_.es_suma, def_.con_llevadas);
     Memo_res->setReadOnly(false);
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     MoverRespuesta(1);
     juego.contando_tiempo = 1;
     juego.segundos = 0;
@@ -238,7 +236,7 @@ void VentanaColumnas::Memo_resChange() {
         EscribirYAvanzar(columna, texto);
         return;
     case J::PideLlevada:
-        Memo_mellevo->clear();
+        VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
         Esperar(300);
         // The digit stays in the answer box until its carry is right.
@@ -260,7 +258,7 @@ void VentanaColumnas::Memo_resChange() {
 void VentanaColumnas::EscribirYAvanzar(int columna, const QString& texto) {
     Label_res[columna - 1]->setText(texto);
     Label_res[columna - 1]->show();
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     MoverRespuesta(columna + 1);
     Memo_res->setFocus();
 }
@@ -274,7 +272,7 @@ void VentanaColumnas::Memo_mellevoChange() {
     switch (cuenta_.Llevada(texto)) {
     case J::LlevadaFallada:
         FalloSinBorrar();
-        Memo_mellevo->clear();
+        VaciarCaja(Memo_mellevo);
         Memo_mellevo->setFocus();
         return;
     case J::LlevadaAcertada:
@@ -307,7 +305,7 @@ void VentanaColumnas::FalloSinBorrar() {
 
 void VentanaColumnas::CifraFallada() {
     FalloSinBorrar();
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     Memo_res->setFocus();
 }
 

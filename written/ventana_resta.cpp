@@ -22,7 +22,6 @@ TForm_restas4b::TForm_restas4b(QWidget* parent) : VentanaResta(kRestas4b, parent
 TForm_restas5::TForm_restas5(QWidget* parent) : VentanaResta(kRestas5, parent) {}
 
 namespace {
-const char* kColumna[kMaxColumnas] = {"u", "d", "c", "um"};
 
 QLabel* Marca(QWidget* padre, const QString& nombre, const QString& texto, const QRect& r,
               int letra, const QColor& color, bool subrayada) {
@@ -105,7 +104,7 @@ void VentanaResta::MostrarResta(const Operacion& op) {
         Aplicar(resta_.MarcasIniciales(juego.modo_restas));
     else if (juego.marcar_llevadas == 2)
         Color95Button_ayuda->show();
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     MoverRespuesta(1);
     columna_ = 1;
     juego.contando_tiempo = 1;
@@ -140,7 +139,7 @@ void VentanaResta::Memo_resChange() {
         plataforma::MostrarMensaje({plataforma::kTituloPrograma,
                                     QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n"),
                                     plataforma::Icono::Ninguno, plataforma::Botones::Aceptar});
-        Memo_res->clear();
+        VaciarCaja(Memo_res);
         Memo_res->setFocus();
         return;
     }
@@ -159,7 +158,7 @@ void VentanaResta::Memo_resChange() {
         return;
     }
     Label_res[columna_ - 1]->setText(texto);
-    Memo_res->clear();
+    VaciarCaja(Memo_res);
     MoverRespuesta(columna_ + 1);
     Memo_res->setFocus();
     ++columna_;
