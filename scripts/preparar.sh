@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs (only those missing) and builds
-# it in build/. Used by jugar.sh and pruebas.sh.
+# it in build/. Used by jugar.sh and, with --pruebas, by pruebas.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,8 +9,12 @@ paquetes=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont
   fonts-liberation
-  poppler-utils
 )
+# Only the tests need these: reading PDFs back, and a print server of their
+# own with a PDF queue.
+if [ "${1:-}" = "--pruebas" ]; then
+  paquetes+=(poppler-utils cups cups-client printer-driver-cups-pdf)
+fi
 
 faltan=()
 for p in "${paquetes[@]}"; do

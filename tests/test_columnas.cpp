@@ -4,6 +4,7 @@
 #include "app/form_menu.h"
 #include "app/juego.h"
 #include "app/ventanas.h"
+#include "nino.h"
 #include "platform/escritorio.h"
 #include "platform/sonidos.h"
 #include "players/form_jugadores.h"
@@ -21,16 +22,11 @@
 #include <vector>
 
 namespace {
+using nino::Digito;
+using nino::Teclear;
+
 VentanaColumnas* Ventana(int32_t codigo) {
     return qobject_cast<VentanaColumnas*>(VentanaDeCodigo(codigo));
-}
-
-int Digito(const QLabel* l) {
-    return l->text().toInt();
-}
-
-void Teclear(QLineEdit* caja, QChar c) {
-    QTest::keyClick(caja, c.toLatin1());
 }
 
 // Builds an operation from its rows written as numbers, "797" over "433".
@@ -47,22 +43,6 @@ Operacion Op(std::initializer_list<int> filas, int columnas = 3) {
     return op;
 }
 
-// Solves what is on screen, column by column, as a child who knows the answer.
-void Resolver(VentanaColumnas* v) {
-    const auto& d = v->Def();
-    int llevada = 0;
-    for (int c = 0; c < d.columnas; ++c) {
-        int s = d.es_suma ? 0 : Digito(v->Cifra(0, c));
-        for (int f = d.es_suma ? 0 : 1; f < d.filas; ++f)
-            s += (d.es_suma ? 1 : -1) * Digito(v->Cifra(f, c));
-        s += llevada;
-        Teclear(v->Memo_res, QChar('0' + s % 10));
-        llevada = s / 10;
-        if (llevada && v->Memo_mellevo && v->Memo_mellevo->isVisible())
-            Teclear(v->Memo_mellevo, QChar('0' + llevada));
-    }
-    if (llevada && v->isVisible()) Teclear(v->Memo_res, QChar('0' + llevada));
-}
 } // namespace
 
 class TestColumnas : public QObject {
@@ -217,7 +197,7 @@ private slots:
             const int antes = v->aciertos;
             const int puntos = juego.puntos[1].puntos;
             const int celebraciones = Celebraciones();
-            Resolver(v);
+            nino::ResolverColumnas(v);
             QCOMPARE(v->aciertos, antes + aciertos);
             QCOMPARE(juego.puntos[1].puntos, puntos + 2 * aciertos);
             QCOMPARE(Celebraciones(), celebraciones + 1);
@@ -448,7 +428,7 @@ private slots:
         while (vistas.size() < ventanas.size()) {
             vistas << juego.ventana_actual;
             quien << juego.jugador_actual;
-            Resolver(Ventana(juego.ventana_actual));
+            nino::ResolverColumnas(Ventana(juego.ventana_actual));
         }
         QCOMPARE(vistas, ventanas);
         QCOMPARE(quien, turnos);

@@ -694,7 +694,7 @@ private slots:
             QVERIFY(i->Imprimir(&p));
             const qint64 ms = t.elapsed();
             qInfo("PDF of 99 pages: %lld ms", ms);
-            QVERIFY(ms < 2000);
+            if (!qEnvironmentVariableIsSet("ZIFRA_SIN_TIEMPOS")) QVERIFY(ms < 2000);
         }
         auto i = Informe(informe, tipo);
         i->paginas = 99;
@@ -709,7 +709,7 @@ private slots:
         const qint64 ms = t.elapsed();
         qInfo("Preview of 99 pages: %lld ms", ms);
         QCOMPARE(w.pageCount(), 99);
-        QVERIFY(ms < 2000);
+        if (!qEnvironmentVariableIsSet("ZIFRA_SIN_TIEMPOS")) QVERIFY(ms < 2000);
     }
 };
 

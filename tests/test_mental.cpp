@@ -7,6 +7,7 @@
 #include "app/ventanas.h"
 #include "mental/calculo_mental.h"
 #include "mental/ventanas_mentales.h"
+#include "nino.h"
 #include "platform/escritorio.h"
 #include "platform/sonidos.h"
 #include "players/form_jugadores.h"
@@ -28,35 +29,13 @@ const QString kM1 = QStringLiteral(
 const QString kM2 =
     QStringLiteral("\n\nNo puedes elegir un valor\n\n'mayor' que el del minuendo.\n");
 
+using nino::Calcular;
+using nino::Responder;
+using nino::Termino;
+using nino::Visibles;
+
 VentanaMental* Ventana(int32_t codigo) {
     return qobject_cast<VentanaMental*>(VentanaDeCodigo(codigo));
-}
-
-QLabel* Termino(VentanaMental* v, int i) {
-    const char* nombres[3] = {v->Def().etiqueta1, v->Def().etiqueta2, "Label_resultado"};
-    return v->findChild<QLabel*>(QString::fromLatin1(nombres[i]));
-}
-
-// The numbers on screen; -1 for the one under the answer box.
-QList<int> Visibles(VentanaMental* v) {
-    QList<int> t;
-    for (int i = 0; i < 3; ++i)
-        t << (Termino(v, i)->isVisible() ? Termino(v, i)->text().toInt() : -1);
-    return t;
-}
-
-// What a child works out from the two numbers shown.
-int Calcular(VentanaMental* v) {
-    const QList<int> t = Visibles(v);
-    const bool suma = v->Def().tipo == TipoMental::Sumas;
-    if (t[0] < 0) return suma ? t[2] - t[1] : t[2] + t[1];
-    if (t[1] < 0) return suma ? t[2] - t[0] : t[0] - t[2];
-    return suma ? t[0] + t[1] : t[0] - t[1];
-}
-
-void Responder(VentanaMental* v, int n) {
-    QTest::keyClicks(v->Memo_res, QString::number(n));
-    QTest::mouseClick(v->Color95Button1, Qt::LeftButton);
 }
 
 void Elegir(VentanaMental* v, const QString& item) {

@@ -4,6 +4,7 @@
 #include "app/form_menu.h"
 #include "app/juego.h"
 #include "app/ventanas.h"
+#include "nino.h"
 #include "platform/sonidos.h"
 #include "players/form_aviso_error.h"
 #include "pruebas.h"
@@ -17,13 +18,11 @@
 #include <QtTest>
 
 namespace {
+using nino::Digito;
+
 VentanaResta* Ventana(int32_t codigo) {
     return qobject_cast<VentanaResta*>(VentanaDeCodigo(codigo));
 }
-int Digito(const QLabel* l) {
-    return l->text().toInt();
-}
-
 Operacion Op(int minuendo, int sustraendo, int columnas) {
     Operacion op;
     op.filas = 2;
@@ -48,23 +47,6 @@ QStringList Marcas(VentanaResta* v) {
     return r;
 }
 
-// A child who knows how to subtract, column by column, by the chosen method:
-// presses "Me llevo..." where the column borrows, then types the digit.
-void Resolver(VentanaResta* v, int metodo, int modo) {
-    const int n = v->Def().columnas;
-    int lleva = 0;       // method 1: one more on the next subtrahend
-    bool presta = false; // method 2: the next minuend digit was lowered
-    for (int c = 0; c < n; ++c) {
-        const int m = Digito(v->Cifra(0, c)), s = Digito(v->Cifra(1, c));
-        const int bajado = presta ? (m == 0 ? 9 : m - 1) : m;
-        const bool pide = metodo == 1 ? m < s + lleva : bajado < s;
-        if (modo == 2 && pide) QTest::mouseClick(v->Color95Button_ayuda, Qt::LeftButton);
-        const int r = metodo == 1 ? (m - s - lleva + 10) % 10 : (bajado - s + 10) % 10;
-        QTest::keyClick(v->Memo_res, char('0' + r));
-        presta = (metodo == 2) && (pide || (presta && m == 0));
-        lleva = (metodo == 1) && pide;
-    }
-}
 } // namespace
 
 class TestRestas : public QObject {
@@ -181,7 +163,7 @@ private slots:
             const int celebraciones = int(sonidos_.count(plataforma::Sonido::Acierto));
             juego.tipo_juego = codigo == 440 ? 4 : 5;
             juego.usar_sumas[2] = 0; // one player: the addition comes next
-            Resolver(v, metodo, modo);
+            nino::ResolverResta(v, metodo, modo);
             QVERIFY2(buzon_.mensajes.isEmpty(), qPrintable(buzon_.Textos().join(u'|')));
             QVERIFY(buzon_.dialogos_vistos.isEmpty());
             QCOMPARE(v->aciertos, antes + n);
