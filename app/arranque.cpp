@@ -25,6 +25,28 @@
 #include <QTranslator>
 #include <exception>
 
+namespace {
+// Decoding the 256-pixel icon took as long as building two exercise windows;
+// the window manager gets it just after the main window's first paint.
+class IconoTrasPintar : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window() == Form_menu) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] {
+                QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/zifra.png")));
+            });
+            deleteLater();
+        }
+        return false;
+    }
+};
+} // namespace
+
 void PrepararAplicacion(QApplication& app) {
     app.setApplicationName(plataforma::kTituloPrograma);
     app.setApplicationDisplayName(QString());
@@ -33,7 +55,7 @@ void PrepararAplicacion(QApplication& app) {
     if (traductor->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(traductor);
-    app.setWindowIcon(QIcon(QStringLiteral(":/iconos/zifra.png")));
+    app.installEventFilter(new IconoTrasPintar(&app));
     plataforma::InstalarPistas(app);
 }
 

@@ -1,5 +1,7 @@
 #include "app/etiquetas.h"
 
+#include <QEvent>
+#include <QFont>
 #include <QLabel>
 
 QLabel* EtiquetaCifra(const QString& nombre, QWidget* padre, const QRect& r, int letra,
@@ -17,4 +19,30 @@ QLabel* EtiquetaCifra(const QString& nombre, QWidget* padre, const QRect& r, int
     p.setColor(QPalette::WindowText, color);
     l->setPalette(p);
     return l;
+}
+
+namespace {
+class LetraPendiente : public QObject {
+public:
+    LetraPendiente(QWidget* w, const QFont& letra) : QObject(w), letra_(letra) {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            o->removeEventFilter(this);
+            static_cast<QWidget*>(o)->setFont(letra_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QFont letra_;
+};
+} // namespace
+
+void LetraAlMostrar(QWidget* w, const QFont& letra) {
+    new LetraPendiente(w, letra);
 }

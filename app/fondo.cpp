@@ -5,11 +5,8 @@
 #include "app/servicios.h"
 #include "platform/mensajes.h"
 
-#include <QGuiApplication>
-#include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
-#include <QPixmap>
-#include <QScreen>
 
 std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h,
                                       int primera_x, int y0) {
@@ -28,6 +25,36 @@ std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, 
     return posiciones;
 }
 
+MosaicoFondo::MosaicoFondo(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void MosaicoFondo::Poner(const QPixmap& dibujo, const QColor& color) {
+    dibujo_ = dibujo;
+    color_ = color;
+    // It covers every pixel, so nothing under it is painted.
+    setAttribute(Qt::WA_OpaquePaintEvent, !dibujo_.isNull());
+    update();
+}
+
+void MosaicoFondo::paintEvent(QPaintEvent* e) {
+    if (dibujo_.isNull()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    const QRect zona = e->rect();
+    // The left column under the first row is the only place no copy reaches;
+    // a picture with transparency shows the colour through.
+    if (dibujo_.hasAlphaChannel())
+        p.fillRect(zona, color_);
+    else
+        p.fillRect(QRect(0, dibujo_.height(), 1, height()).intersected(zona), color_);
+    for (const QPoint& punto :
+         PosicionesMosaico(width(), height(), dibujo_.width(), dibujo_.height()))
+        if (zona.intersects(QRect(punto, dibujo_.size()))) p.drawPixmap(punto, dibujo_);
+}
+
 void CargarFondo(const QString& ruta) {
     if (!Form_menu) return;
     QPixmap dibujo(RutaDeInicio(ruta));
@@ -37,20 +64,7 @@ void CargarFondo(const QString& ruta) {
         return;
     }
     Form_menu->Image_fondopantalla_tmp->setPixmap(dibujo);
-
-    // Cover the whole screen, so the wallpaper is still whole after the
-    // window manager maximises the window.
-    QSize tamano = Form_menu->Image_fondopantalla->size();
-    if (QScreen* s = QGuiApplication::primaryScreen()) tamano = tamano.expandedTo(s->size());
-    QPixmap lienzo(tamano);
-    lienzo.fill(Form_menu->palette().color(QPalette::Window));
-    {
-        QPainter p(&lienzo);
-        for (const QPoint& punto :
-             PosicionesMosaico(tamano.width(), tamano.height(), dibujo.width(), dibujo.height()))
-            p.drawPixmap(punto, dibujo);
-    }
-    Form_menu->Image_fondopantalla->setPixmap(lienzo);
+    Form_menu->Image_fondopantalla->Poner(dibujo, Form_menu->palette().color(QPalette::Window));
     VolverAlDirectorioInicial();
     juego.fondo_cargado = 1;
 }

@@ -114,8 +114,8 @@ void TForm_menu::CrearControles() {
     Fondo = new QWidget(this);
     Fondo->setObjectName(QStringLiteral("Fondo"));
     setCentralWidget(Fondo);
-    Image_fondopantalla = Etiqueta("Image_fondopantalla", {}, Fondo);
-    Image_fondopantalla->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image_fondopantalla = new MosaicoFondo(Fondo);
+    Image_fondopantalla->setObjectName(QStringLiteral("Image_fondopantalla"));
     Image_fondopantalla_tmp = Etiqueta("Image_fondopantalla_tmp", {}, Fondo);
     Image_fondopantalla_tmp->hide();
 
@@ -242,7 +242,9 @@ void TForm_menu::FormShow() {
     // The 10 ms count starts once the window has been painted: the first
     // tick opens the music and a modal dialog, and the child should see the
     // game behind them, not a blank window.
+    // The wallpaper may cover Fondo whole, and then only it is painted.
     Fondo->installEventFilter(this);
+    Image_fondopantalla->installEventFilter(this);
     Fondo->update();
 }
 
@@ -253,6 +255,8 @@ void TForm_menu::Timer_iconoTimer() {
         Timer_icono->setInterval(1000);
         const int32_t recordado = juego.num_jugadores;
         juego.num_jugadores = 0;
+        // Like the music, the audio device waits until the window is on screen.
+        plataforma::PrepararAltavoz();
         if (ExisteArchivo(QStringLiteral("acierto.mid"))) {
             juego.musica_disponible =
                 MediaPlayer1.Abrir(RutaDeInicio(QStringLiteral("acierto.mid"))) ? 1 : 0;
@@ -272,8 +276,9 @@ void TForm_menu::Timer_iconoTimer() {
 }
 
 bool TForm_menu::eventFilter(QObject* o, QEvent* e) {
-    if (o == Fondo && e->type() == QEvent::Paint) {
+    if ((o == Fondo || o == Image_fondopantalla) && e->type() == QEvent::Paint) {
         Fondo->removeEventFilter(this);
+        Image_fondopantalla->removeEventFilter(this);
         if (primer_tick_) Timer_icono->start();
     }
     return QMainWindow::eventFilter(o, e);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: current player panel, play panels, menus, and the timer
 // that drives the operation clock.
+#include "app/fondo.h"
 #include "platform/musica.h"
 
 #include <QMainWindow>
@@ -25,7 +26,7 @@ public:
 
     // Controls, under the names the rest of the game uses.
     QWidget* Fondo = nullptr;
-    QLabel* Image_fondopantalla = nullptr;
+    MosaicoFondo* Image_fondopantalla = nullptr;
     QLabel* Image_fondopantalla_tmp = nullptr;
     PanelJuego* Panel1 = nullptr;
     PanelJuego* Panel2 = nullptr;

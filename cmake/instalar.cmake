@@ -118,7 +118,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # at run time, so no shared-library scan would find them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6multimedia6, libqt6printsupport6, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
+  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
 # Help pages open in the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)

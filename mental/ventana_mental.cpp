@@ -193,7 +193,7 @@ void VentanaMental::CrearControles() {
     QFont letra = Memo_res->font();
     letra.setPixelSize(kLetra);
     letra.setBold(true);
-    Memo_res->setFont(letra);
+    LetraAlMostrar(Memo_res, letra);
     // Bright and framed, so the child sees at once which number is missing.
     Memo_res->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
                                            " border: 3px solid #FF5000; border-radius: 6px; }"));

@@ -1,18 +1,71 @@
 #include "platform/musica.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <fluidsynth.h>
 
 namespace plataforma {
 
 namespace {
-// FluidSynth prints every failed driver to stderr; the game reports its own.
-void Silenciar() {
-    static bool hecho = false;
-    if (hecho) return;
-    hecho = true;
-    for (int nivel : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(nivel, nullptr, nullptr);
+// FluidSynth and the forty libraries behind it are loaded the first time the
+// music is opened, not with the program: the main window then shows sooner.
+struct Fluid {
+    decltype(&::fluid_set_log_function) set_log_function = nullptr;
+    decltype(&::fluid_is_midifile) is_midifile = nullptr;
+    decltype(&::new_fluid_settings) new_settings = nullptr;
+    decltype(&::delete_fluid_settings) delete_settings = nullptr;
+    decltype(&::fluid_settings_setstr) settings_setstr = nullptr;
+    decltype(&::new_fluid_synth) new_synth = nullptr;
+    decltype(&::delete_fluid_synth) delete_synth = nullptr;
+    decltype(&::fluid_synth_sfload) synth_sfload = nullptr;
+    decltype(&::fluid_synth_all_notes_off) synth_all_notes_off = nullptr;
+    decltype(&::new_fluid_audio_driver) new_audio_driver = nullptr;
+    decltype(&::delete_fluid_audio_driver) delete_audio_driver = nullptr;
+    decltype(&::new_fluid_player) new_player = nullptr;
+    decltype(&::delete_fluid_player) delete_player = nullptr;
+    decltype(&::fluid_player_add) player_add = nullptr;
+    decltype(&::fluid_player_play) player_play = nullptr;
+    decltype(&::fluid_player_stop) player_stop = nullptr;
+    decltype(&::fluid_player_get_status) player_get_status = nullptr;
+};
+
+template <typename F> bool Resolver(QLibrary& biblioteca, const char* nombre, F& f) {
+    f = reinterpret_cast<F>(biblioteca.resolve(nombre));
+    return f != nullptr;
+}
+
+// nullptr when the library or one of its functions is missing; the game then
+// plays without music, as with no audio device.
+const Fluid* Cargar() {
+    static const Fluid* cargada = []() -> const Fluid* {
+        static QLibrary biblioteca(QStringLiteral("fluidsynth"), 3);
+        static Fluid f;
+        if (!biblioteca.load()) return nullptr;
+        const bool todo =
+            Resolver(biblioteca, "fluid_set_log_function", f.set_log_function) &&
+            Resolver(biblioteca, "fluid_is_midifile", f.is_midifile) &&
+            Resolver(biblioteca, "new_fluid_settings", f.new_settings) &&
+            Resolver(biblioteca, "delete_fluid_settings", f.delete_settings) &&
+            Resolver(biblioteca, "fluid_settings_setstr", f.settings_setstr) &&
+            Resolver(biblioteca, "new_fluid_synth", f.new_synth) &&
+            Resolver(biblioteca, "delete_fluid_synth", f.delete_synth) &&
+            Resolver(biblioteca, "fluid_synth_sfload", f.synth_sfload) &&
+            Resolver(biblioteca, "fluid_synth_all_notes_off", f.synth_all_notes_off) &&
+            Resolver(biblioteca, "new_fluid_audio_driver", f.new_audio_driver) &&
+            Resolver(biblioteca, "delete_fluid_audio_driver", f.delete_audio_driver) &&
+            Resolver(biblioteca, "new_fluid_player", f.new_player) &&
+            Resolver(biblioteca, "delete_fluid_player", f.delete_player) &&
+            Resolver(biblioteca, "fluid_player_add", f.player_add) &&
+            Resolver(biblioteca, "fluid_player_play", f.player_play) &&
+            Resolver(biblioteca, "fluid_player_stop", f.player_stop) &&
+            Resolver(biblioteca, "fluid_player_get_status", f.player_get_status);
+        if (!todo) return nullptr;
+        // FluidSynth prints every failed driver to stderr; the game reports its own.
+        for (int nivel : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            f.set_log_function(nivel, nullptr, nullptr);
+        return &f;
+    }();
+    return cargada;
 }
 } // namespace
 
@@ -22,19 +75,20 @@ ReproductorMidi::~ReproductorMidi() {
 
 bool ReproductorMidi::Abrir(const QString& archivo) {
     Cerrar();
-    Silenciar();
+    const Fluid* fl = Cargar();
+    if (!fl) return false;
     const QByteArray ruta = QFile::encodeName(archivo);
-    if (!fluid_is_midifile(ruta.constData()) || !QFile::exists(QStringLiteral(ZIFRA_SOUNDFONT)))
+    if (!fl->is_midifile(ruta.constData()) || !QFile::exists(QStringLiteral(ZIFRA_SOUNDFONT)))
         return false;
-    ajustes_ = new_fluid_settings();
-    synth_ = new_fluid_synth(ajustes_);
-    if (!synth_ || fluid_synth_sfload(synth_, ZIFRA_SOUNDFONT, 1) == FLUID_FAILED) {
+    ajustes_ = fl->new_settings();
+    synth_ = fl->new_synth(ajustes_);
+    if (!synth_ || fl->synth_sfload(synth_, ZIFRA_SOUNDFONT, 1) == FLUID_FAILED) {
         Cerrar();
         return false;
     }
     for (const char* nombre : {"pulseaudio", "alsa"}) {
-        fluid_settings_setstr(ajustes_, "audio.driver", nombre);
-        driver_ = new_fluid_audio_driver(ajustes_, synth_);
+        fl->settings_setstr(ajustes_, "audio.driver", nombre);
+        driver_ = fl->new_audio_driver(ajustes_, synth_);
         if (driver_) break;
     }
     if (!driver_) {
@@ -47,34 +101,40 @@ bool ReproductorMidi::Abrir(const QString& archivo) {
 
 void ReproductorMidi::Tocar() {
     if (!synth_) return;
+    const Fluid* fl = Cargar();
     Parar();
     // A fresh player each time so the tune always starts from its beginning.
-    player_ = new_fluid_player(synth_);
+    player_ = fl->new_player(synth_);
     const QByteArray ruta = QFile::encodeName(archivo_);
-    if (!player_ || fluid_player_add(player_, ruta.constData()) == FLUID_FAILED ||
-        fluid_player_play(player_) == FLUID_FAILED) {
+    if (!player_ || fl->player_add(player_, ruta.constData()) == FLUID_FAILED ||
+        fl->player_play(player_) == FLUID_FAILED) {
         Parar();
     }
 }
 
 void ReproductorMidi::Parar() {
+    // Nothing is open unless the library was loaded.
+    const Fluid* fl = synth_ || player_ ? Cargar() : nullptr;
     if (player_) {
-        fluid_player_stop(player_);
-        delete_fluid_player(player_);
+        fl->player_stop(player_);
+        fl->delete_player(player_);
         player_ = nullptr;
     }
-    if (synth_) fluid_synth_all_notes_off(synth_, -1);
+    if (synth_) fl->synth_all_notes_off(synth_, -1);
 }
 
 bool ReproductorMidi::Sonando() const {
-    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+    return player_ && Cargar()->player_get_status(player_) == FLUID_PLAYER_PLAYING;
 }
 
 void ReproductorMidi::Cerrar() {
     Parar();
-    if (driver_) delete_fluid_audio_driver(driver_);
-    if (synth_) delete_fluid_synth(synth_);
-    if (ajustes_) delete_fluid_settings(ajustes_);
+    if (ajustes_ || synth_ || driver_) {
+        const Fluid* fl = Cargar();
+        if (driver_) fl->delete_audio_driver(driver_);
+        if (synth_) fl->delete_synth(synth_);
+        if (ajustes_) fl->delete_settings(ajustes_);
+    }
     driver_ = nullptr;
     synth_ = nullptr;
     ajustes_ = nullptr;

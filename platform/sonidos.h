@@ -8,7 +8,10 @@ namespace plataforma {
 
 enum class Sonido { Acierto, Fallo, Tecla };
 
+// Reads the sounds; the audio device is opened by PrepararAltavoz or by the
+// first sound, in the sound thread.
 void CargarSonidos();
+void PrepararAltavoz();
 void Tocar(Sonido s);
 
 // Test seam: told of every sound played.

@@ -35,21 +35,11 @@ TForm_directorio::TForm_directorio(QWidget* parent)
 
     auto* carpeta = new QLabel(QStringLiteral("Selecciona directorio:"), this);
     carpeta->setGeometry(12, 62, 336, 20);
-    modelo_ = new QFileSystemModel(this);
-    modelo_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     DirectoryListBox = new QTreeView(this);
     DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
     DirectoryListBox->setGeometry(12, 82, 336, 196);
-    DirectoryListBox->setModel(modelo_);
-    for (int c = 1; c < modelo_->columnCount(); ++c)
-        DirectoryListBox->hideColumn(c);
     DirectoryListBox->setHeaderHidden(true);
     carpeta->setBuddy(DirectoryListBox);
-    connect(DriveComboBox, &QComboBox::currentTextChanged, this, [this](const QString& raiz) {
-        DirectoryListBox->setRootIndex(modelo_->setRootPath(raiz));
-    });
-    if (DriveComboBox->count() > 0)
-        DirectoryListBox->setRootIndex(modelo_->setRootPath(DriveComboBox->itemText(0)));
 
     xpButton_aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     xpButton_aceptar->setObjectName(QStringLiteral("xpButton_aceptar"));
@@ -68,7 +58,24 @@ TForm_directorio::~TForm_directorio() {
     if (Form_directorio == this) Form_directorio = nullptr;
 }
 
+// Reading the file system and its icons took a sixth of the start-up, for a
+// dialog that is seldom opened: the list is filled the first time it is needed.
+void TForm_directorio::PrepararLista() {
+    if (modelo_) return;
+    modelo_ = new QFileSystemModel(this);
+    modelo_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    DirectoryListBox->setModel(modelo_);
+    for (int c = 1; c < modelo_->columnCount(); ++c)
+        DirectoryListBox->hideColumn(c);
+    connect(DriveComboBox, &QComboBox::currentTextChanged, this, [this](const QString& raiz) {
+        DirectoryListBox->setRootIndex(modelo_->setRootPath(raiz));
+    });
+    if (DriveComboBox->count() > 0)
+        DirectoryListBox->setRootIndex(modelo_->setRootPath(DriveComboBox->currentText()));
+}
+
 void TForm_directorio::showEvent(QShowEvent* e) {
+    PrepararLista();
     QDialog::showEvent(e);
     if (!e->spontaneous()) FormShow();
 }
@@ -81,10 +88,11 @@ void TForm_directorio::FormShow() {
 
 QString TForm_directorio::Elegido() const {
     const QModelIndex i = DirectoryListBox->currentIndex();
-    return i.isValid() ? modelo_->filePath(i) : QString();
+    return i.isValid() && modelo_ ? modelo_->filePath(i) : QString();
 }
 
 void TForm_directorio::Elegir(const QString& carpeta) {
+    PrepararLista();
     DirectoryListBox->setCurrentIndex(modelo_->index(QDir(carpeta).absolutePath()));
 }
 

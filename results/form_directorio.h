@@ -30,6 +30,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void PrepararLista();
+
     QFileSystemModel* modelo_ = nullptr;
 };
 

@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 
 paquetes=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
-  libfluidsynth-dev timgm6mb-soundfont
+  qt6-base-dev qt6-translations-l10n
+  libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   fonts-liberation
 )
 # Only the tests need these: reading PDFs back, and a print server of their

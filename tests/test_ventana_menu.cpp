@@ -563,7 +563,8 @@ private slots:
         QVERIFY(dibujo.save(QStringLiteral("fondo.bmp"), "BMP"));
         Arrancar();
         QCOMPARE(juego.fondo_cargado, 1);
-        const QImage pantalla = Form_menu->Image_fondopantalla->pixmap().toImage();
+        // What the wallpaper paints, not a copy of it: it is drawn from the picture.
+        const QImage pantalla = Form_menu->Image_fondopantalla->grab().toImage();
         QVERIFY(pantalla.width() >= Form_menu->centralWidget()->width());
         QCOMPARE(QColor(pantalla.pixel(0, 0)), QColor(Qt::red));
         QCOMPARE(QColor(pantalla.pixel(3, 1)), QColor(Qt::red));

@@ -62,7 +62,7 @@ QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
     QFont f = c->font();
     f.setPixelSize(letra);
     f.setBold(true);
-    c->setFont(f);
+    LetraAlMostrar(c, f);
     QPalette p = c->palette();
     p.setColor(QPalette::Base, QColor(0x00, 0xFF, 0xFF));
     p.setColor(QPalette::Text, Qt::blue);
@@ -168,10 +168,6 @@ void VentanaColumnas::CrearControles() {
 }
 
 void VentanaColumnas::FormCreate() {
-    if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
-        QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
-        if (!dibujo.isNull()) Image1->setPixmap(dibujo);
-    }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
@@ -179,6 +175,12 @@ void VentanaColumnas::FormShow() {
     if (primera_vez_) {
         primera_vez_ = false;
         if (Form_menu) move(Form_menu->pos() + def_.desplazamiento);
+        // Read when first shown, not with the main window: nobody sees it
+        // before, and a picture that does not load is skipped silently.
+        if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
+            QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
+            if (!dibujo.isNull()) Image1->setPixmap(dibujo);
+        }
     }
     NuevaCuenta();
 }
