@@ -17,18 +17,7 @@ previas=3
 # medida: un servidor X virtual y un gestor de ventanas, sin el cual no hay
 # ventana maximizada.
 eval "$(sed -n '/^paquetes=(/,/^)/p' scripts/preparar.sh)"
-paquetes+=(xvfb openbox)
-faltan=()
-for p in "${paquetes[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "Instalando paquetes que faltan: ${faltan[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${faltan[@]}"
-fi
+bash scripts/instalar_paquetes.sh "${paquetes[@]}" xvfb openbox
 
 # El juego y la base, con las mismas opciones de compilación.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIFRA_BENCH=ON >/dev/null

@@ -22,6 +22,7 @@
 #include "results/dialogos_archivo.h"
 #include "results/mejores.h"
 #include "results/operaciones_resultados.h"
+#include "tests/nino.h"
 #include "tests/pruebas.h"
 #include "worksheets/impresion_hojas.h"
 #include "written/ventana_resta.h"
@@ -251,10 +252,6 @@ int Arranque(int argc, char** argv) {
 
 // ---------------------------------------------------------------- playing
 
-int Digito(const QLabel* l) {
-    return l->text().toInt();
-}
-
 // Counts the operations celebrated: a finished operation plays this sound.
 int g_celebradas = 0;
 
@@ -273,20 +270,9 @@ struct Teclado {
 // Column by column, as a child who knows the answers; with `fallo` one
 // wrong digit first in the units.
 void ResolverColumnas(VentanaColumnas* v, Teclado& k, bool fallo) {
-    const auto& d = v->Def();
-    int llevada = 0;
-    for (int c = 0; c < d.columnas; ++c) {
-        int s = d.es_suma ? 0 : Digito(v->Cifra(0, c));
-        for (int f = d.es_suma ? 0 : 1; f < d.filas; ++f)
-            s += (d.es_suma ? 1 : -1) * Digito(v->Cifra(f, c));
-        s += llevada;
-        if (fallo && c == 0) k.Tecla(v->Memo_res, (s + 1) % 10, &k.fallo);
-        k.Tecla(v->Memo_res, s % 10, &k.acierto);
-        llevada = s / 10;
-        if (llevada && v->Memo_mellevo && v->Memo_mellevo->isVisible())
-            k.Tecla(v->Memo_mellevo, llevada, &k.acierto);
-    }
-    if (llevada && v->isVisible()) k.Tecla(v->Memo_res, llevada, &k.acierto);
+    nino::ResolverColumnas(v, fallo, [&k](QLineEdit* caja, int cifra, bool bien) {
+        k.Tecla(caja, cifra, bien ? &k.acierto : &k.fallo);
+    });
 }
 
 // The windows that borrow know each column's digit; where the marks are

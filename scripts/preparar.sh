@@ -16,18 +16,7 @@ if [ "${1:-}" = "--pruebas" ]; then
   paquetes+=(poppler-utils cups cups-client printer-driver-cups-pdf)
 fi
 
-faltan=()
-for p in "${paquetes[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
-done
-
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "Instalando paquetes que faltan: ${faltan[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${faltan[@]}"
-fi
+bash scripts/instalar_paquetes.sh "${paquetes[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"

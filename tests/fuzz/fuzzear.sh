@@ -8,15 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 segundos=${1:-600}
 
-faltan=()
-for p in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${faltan[@]}"
-fi
+bash scripts/instalar_paquetes.sh clang libclang-rt-14-dev
 bash scripts/preparar.sh >/dev/null
 
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
