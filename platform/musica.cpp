@@ -15,6 +15,7 @@ struct Fluid {
     decltype(&::new_fluid_settings) new_settings = nullptr;
     decltype(&::delete_fluid_settings) delete_settings = nullptr;
     decltype(&::fluid_settings_setstr) settings_setstr = nullptr;
+    decltype(&::fluid_settings_setint) settings_setint = nullptr;
     decltype(&::new_fluid_synth) new_synth = nullptr;
     decltype(&::delete_fluid_synth) delete_synth = nullptr;
     decltype(&::fluid_synth_sfload) synth_sfload = nullptr;
@@ -47,6 +48,7 @@ const Fluid* Cargar() {
             Resolver(biblioteca, "new_fluid_settings", f.new_settings) &&
             Resolver(biblioteca, "delete_fluid_settings", f.delete_settings) &&
             Resolver(biblioteca, "fluid_settings_setstr", f.settings_setstr) &&
+            Resolver(biblioteca, "fluid_settings_setint", f.settings_setint) &&
             Resolver(biblioteca, "new_fluid_synth", f.new_synth) &&
             Resolver(biblioteca, "delete_fluid_synth", f.delete_synth) &&
             Resolver(biblioteca, "fluid_synth_sfload", f.synth_sfload) &&
@@ -81,17 +83,18 @@ bool ReproductorMidi::Abrir(const QString& archivo) {
     if (!fl->is_midifile(ruta.constData()) || !QFile::exists(QStringLiteral(ZIFRA_SOUNDFONT)))
         return false;
     ajustes_ = fl->new_settings();
+    // The tunes are a few instruments at a time; 256 voices would keep 2 MB
+    // of buffers for nothing.
+    fl->settings_setint(ajustes_, "synth.polyphony", kVoces);
     synth_ = fl->new_synth(ajustes_);
-    if (!synth_ || fl->synth_sfload(synth_, ZIFRA_SOUNDFONT, 1) == FLUID_FAILED) {
+    // The device is tried before the 13 MB soundfont is read, so a computer
+    // with no sound does not keep it for music that cannot play.
+    if (!synth_ || !ArrancarAudio()) {
         Cerrar();
         return false;
     }
-    for (const char* nombre : {"pulseaudio", "alsa"}) {
-        fl->settings_setstr(ajustes_, "audio.driver", nombre);
-        driver_ = fl->new_audio_driver(ajustes_, synth_);
-        if (driver_) break;
-    }
-    if (!driver_) {
+    PararAudio();
+    if (fl->synth_sfload(synth_, ZIFRA_SOUNDFONT, 1) == FLUID_FAILED || !ArrancarAudio()) {
         Cerrar();
         return false;
     }
@@ -99,43 +102,70 @@ bool ReproductorMidi::Abrir(const QString& archivo) {
     return true;
 }
 
+bool ReproductorMidi::ArrancarAudio() {
+    const Fluid* fl = Cargar();
+    for (const char* nombre : {"pulseaudio", "alsa"}) {
+        fl->settings_setstr(ajustes_, "audio.driver", nombre);
+        driver_ = fl->new_audio_driver(ajustes_, synth_);
+        if (driver_) return true;
+    }
+    return false;
+}
+
+void ReproductorMidi::PararAudio() {
+    if (!driver_) return;
+    Cargar()->delete_audio_driver(driver_);
+    driver_ = nullptr;
+}
+
 void ReproductorMidi::Tocar() {
     if (!synth_) return;
     const Fluid* fl = Cargar();
-    Parar();
+    // FluidSynth 2.3 walks its player timers in the audio thread without a
+    // lock, so a player is only made or deleted while that thread is stopped;
+    // otherwise restarting the tune crashes the game now and then.
+    PararAudio();
+    QuitarPlayer();
+    fl->synth_all_notes_off(synth_, -1);
     // A fresh player each time so the tune always starts from its beginning.
     player_ = fl->new_player(synth_);
     const QByteArray ruta = QFile::encodeName(archivo_);
     if (!player_ || fl->player_add(player_, ruta.constData()) == FLUID_FAILED ||
         fl->player_play(player_) == FLUID_FAILED) {
-        Parar();
+        QuitarPlayer();
     }
+    // The device was free a moment ago; if it is gone now, the game goes on
+    // silent and tries again with the next tune.
+    ArrancarAudio();
 }
 
 void ReproductorMidi::Parar() {
-    // Nothing is open unless the library was loaded.
-    const Fluid* fl = synth_ || player_ ? Cargar() : nullptr;
-    if (player_) {
-        fl->player_stop(player_);
-        fl->delete_player(player_);
-        player_ = nullptr;
-    }
-    if (synth_) fl->synth_all_notes_off(synth_, -1);
+    // The player is only stopped here; it is deleted with the audio stopped.
+    if (player_) Cargar()->player_stop(player_);
+    if (synth_) Cargar()->synth_all_notes_off(synth_, -1);
 }
 
 bool ReproductorMidi::Sonando() const {
-    return player_ && Cargar()->player_get_status(player_) == FLUID_PLAYER_PLAYING;
+    return player_ && driver_ && Cargar()->player_get_status(player_) == FLUID_PLAYER_PLAYING;
+}
+
+void ReproductorMidi::QuitarPlayer() {
+    if (!player_) return;
+    const Fluid* fl = Cargar();
+    fl->player_stop(player_);
+    fl->delete_player(player_);
+    player_ = nullptr;
 }
 
 void ReproductorMidi::Cerrar() {
-    Parar();
-    if (ajustes_ || synth_ || driver_) {
+    // Nothing is open unless the library was loaded.
+    if (ajustes_ || synth_ || driver_ || player_) {
         const Fluid* fl = Cargar();
-        if (driver_) fl->delete_audio_driver(driver_);
+        PararAudio();
+        QuitarPlayer();
         if (synth_) fl->delete_synth(synth_);
         if (ajustes_) fl->delete_settings(ajustes_);
     }
-    driver_ = nullptr;
     synth_ = nullptr;
     ajustes_ = nullptr;
 }

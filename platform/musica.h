@@ -27,6 +27,11 @@ public:
     bool Sonando() const;
 
 private:
+    static constexpr int kVoces = 64;
+    bool ArrancarAudio();
+    void PararAudio();
+    void QuitarPlayer();
+
     QString archivo_;
     _fluid_hashtable_t* ajustes_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;

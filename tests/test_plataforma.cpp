@@ -149,6 +149,27 @@ private slots:
         QVERIFY(!m.Sonando());
     }
 
+    // Every correct answer restarts the tune, often while it is still
+    // playing. The null card renders as fast as it can, so the audio thread
+    // is always busy when the player is swapped.
+    void musica_reiniciada_sin_descanso() {
+        TarjetaNula tarjeta;
+        QTemporaryDir dir;
+        const QString archivo = dir.filePath(QStringLiteral("acierto.mid"));
+        QVERIFY(EscribirMidi(archivo));
+
+        plataforma::ReproductorMidi m;
+        QVERIFY(m.Abrir(archivo));
+        for (int i = 0; i < 1500; ++i) {
+            m.Tocar();
+            if (i % 3 == 0) m.Parar();
+        }
+        m.Tocar();
+        QTRY_VERIFY(m.Sonando());
+        m.Cerrar();
+        QVERIFY(!m.Abierto());
+    }
+
     void mensajes_data() {
         QTest::addColumn<int>("cual");
         QTest::addColumn<int>("icono");
