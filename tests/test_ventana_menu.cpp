@@ -1,5 +1,6 @@
 // The main window driven offscreen as a child, a teacher or a parent would.
 #include "app/arranque.h"
+#include "app/fondo.h"
 #include "app/form_menu.h"
 #include "app/imagen_animada.h"
 #include "app/juego.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -572,6 +574,52 @@ private slots:
         QCOMPARE(QColor(pantalla.pixel(2, 2)), QColor(Qt::green));
         QCOMPARE(QColor(pantalla.pixel(0, 2)), Form_menu->palette().color(QPalette::Window));
         QVERIFY(buzon_.mensajes.isEmpty());
+    }
+
+    // Every pixel the wallpaper paints, against one copy of the picture drawn
+    // at each of PosicionesMosaico over the window colour.
+    void mosaico_pintado_data() {
+        QTest::addColumn<QSize>("dibujo");
+        QTest::addColumn<bool>("transparente");
+        QTest::addColumn<QSize>("ventana");
+        QTest::newRow("3x2 tile") << QSize(3, 2) << false << QSize(41, 29);
+        QTest::newRow("tile as tall as Qt splits") << QSize(96, 96) << false << QSize(300, 250);
+        QTest::newRow("transparent tile") << QSize(7, 5) << true << QSize(30, 17);
+        QTest::newRow("tile wider than the window") << QSize(50, 6) << false << QSize(20, 20);
+        QTest::newRow("tile taller than the window") << QSize(4, 40) << false << QSize(20, 20);
+    }
+    void mosaico_pintado() {
+        QFETCH(QSize, dibujo);
+        QFETCH(bool, transparente);
+        QFETCH(QSize, ventana);
+        QImage imagen(dibujo, QImage::Format_ARGB32);
+        for (int y = 0; y < dibujo.height(); ++y)
+            for (int x = 0; x < dibujo.width(); ++x)
+                imagen.setPixel(x, y,
+                                qRgba(40 + 50 * (x % 4), 30 * (y % 8), x == 0 ? 255 : 90,
+                                      transparente && (x + y) % 2 ? 0 : 255));
+        if (!transparente) imagen = imagen.convertToFormat(QImage::Format_RGB32);
+        const QPixmap copia = QPixmap::fromImage(imagen);
+        const QColor color(12, 200, 34);
+
+        MosaicoFondo fondo(nullptr);
+        fondo.resize(ventana);
+        fondo.Poner(copia, color);
+        const QImage pintado = fondo.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        QImage esperado(ventana, QImage::Format_RGB32);
+        esperado.fill(color);
+        {
+            QPainter p(&esperado);
+            for (const QPoint& punto : PosicionesMosaico(ventana.width(), ventana.height(),
+                                                         dibujo.width(), dibujo.height()))
+                p.drawPixmap(punto, copia);
+        }
+        QCOMPARE(pintado.size(), esperado.size());
+        for (int y = 0; y < ventana.height(); ++y)
+            for (int x = 0; x < ventana.width(); ++x)
+                if (pintado.pixel(x, y) != esperado.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
     }
 
     void archivos_rotos_avisan_data() {
