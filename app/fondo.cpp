@@ -7,6 +7,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h,
                                       int primera_x, int y0) {
@@ -29,9 +30,10 @@ MosaicoFondo::MosaicoFondo(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void MosaicoFondo::Poner(const QPixmap& dibujo, const QColor& color) {
+void MosaicoFondo::Poner(const QPixmap& dibujo, const QColor& color, const QPoint& primera) {
     dibujo_ = dibujo;
     color_ = color;
+    primera_ = primera;
     // It covers every pixel, so nothing under it is painted.
     setAttribute(Qt::WA_OpaquePaintEvent, !dibujo_.isNull());
     update();
@@ -45,20 +47,23 @@ void MosaicoFondo::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRect zona = e->rect();
     const int h = dibujo_.height();
-    // The left column under the first row is the only place no copy reaches;
-    // a picture with transparency shows the colour through.
-    if (dibujo_.hasAlphaChannel())
-        p.fillRect(zona, color_);
-    else
-        p.fillRect(QRect(0, h, 1, height()).intersected(zona), color_);
+    const int y1 = primera_.y() + h;
     // The copies of PosicionesMosaico as two tiled fills: the first row from
-    // x = 0, the rest from x = 1. One blit per copy cost 20 ms at the first
+    // primera_, the rest from x = 1. One blit per copy cost 20 ms at the first
     // paint, as Qt hands every blit of a picture that tall to its threads.
     const struct {
         QRect area;
         QPoint origen;
-    } partes[] = {{QRect(0, 0, width(), h), QPoint(0, 0)},
-                  {QRect(1, h, width() - 1, height() - h), QPoint(1, h)}};
+    } partes[] = {{QRect(primera_.x(), primera_.y(), width() - primera_.x(), h), primera_},
+                  {QRect(1, y1, width() - 1, height() - y1), QPoint(1, y1)}};
+    // The colour shows where no copy reaches (the left column under the first
+    // row, mostly) and through a picture with transparency.
+    QRegion color(zona);
+    if (!dibujo_.hasAlphaChannel())
+        for (const auto& parte : partes)
+            color -= parte.area;
+    for (const QRect& r : color)
+        p.fillRect(r, color_);
     for (const auto& parte : partes) {
         const QRect r = parte.area.intersected(zona);
         if (!r.isEmpty()) p.drawTiledPixmap(r, dibujo_, r.topLeft() - parte.origen);

@@ -13,14 +13,14 @@
 std::vector<QPoint> PosicionesMosaico(int ancho_imagen, int alto_imagen, int w, int h,
                                       int primera_x = 0, int y0 = 0);
 
-// The main window's wallpaper: the picture tiled at PosicionesMosaico over
-// the window colour, drawn from the picture itself wherever the window is
-// painted. A screen-sized copy of the tiles, built before the first paint,
-// cost 5 MB and some 1,300 page faults.
+// A wallpaper: the picture tiled at PosicionesMosaico over a colour, drawn
+// from the picture itself wherever the widget is painted. A screen-sized
+// copy of the tiles cost 5 MB and some 1,300 page faults.
 class MosaicoFondo : public QLabel {
 public:
     explicit MosaicoFondo(QWidget* parent);
-    void Poner(const QPixmap& dibujo, const QColor& color);
+    // primera is where the first copy goes (primera_x, y0).
+    void Poner(const QPixmap& dibujo, const QColor& color, const QPoint& primera = {});
     const QPixmap& Dibujo() const { return dibujo_; }
 
 protected:
@@ -29,6 +29,7 @@ protected:
 private:
     QPixmap dibujo_;
     QColor color_;
+    QPoint primera_;
 };
 
 // Tiles a picture file over the main window's background.

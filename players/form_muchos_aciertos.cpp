@@ -9,7 +9,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QShowEvent>
 #include <QTimer>
@@ -26,9 +25,8 @@ TForm_muchos_aciertos::TForm_muchos_aciertos(QWidget* parent)
     setObjectName(QStringLiteral("Form_muchos_aciertos"));
     setWindowTitle(QStringLiteral("¡¡ Muy bien !!"));
 
-    Image_fondopantalla = new QLabel(this);
+    Image_fondopantalla = new MosaicoFondo(this);
     Image_fondopantalla->setObjectName(QStringLiteral("Image_fondopantalla"));
-    Image_fondopantalla->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     plataforma::PonerPista(Image_fondopantalla, kPistaCara);
     Image_fondopantalla_tmp = new QLabel(this);
     Image_fondopantalla_tmp->setObjectName(QStringLiteral("Image_fondopantalla_tmp"));
@@ -106,15 +104,10 @@ bool TForm_muchos_aciertos::DibujarCara(const QString& ruta) {
     Panel_central->setGeometry(W / 2 - ancho_panel / 2, H / 2 - alto_panel / 2, ancho_panel,
                                alto_panel);
 
-    QPixmap lienzo(W + w_, H + h_);
-    lienzo.fill(Qt::white);
-    {
-        QPainter p(&lienzo);
-        for (const QPoint& punto : PosicionesMosaico(lienzo.width(), lienzo.height(), w_, h_, 1, 1))
-            p.drawPixmap(punto, cara);
-    }
-    Image_fondopantalla->setGeometry(0, 0, lienzo.width(), lienzo.height());
-    Image_fondopantalla->setPixmap(lienzo);
+    // The face tiled from (1, 1) on white, one face larger than the screen,
+    // painted from the face: a screen-sized copy took 6 MB.
+    Image_fondopantalla->setGeometry(0, 0, W + w_, H + h_);
+    Image_fondopantalla->Poner(cara, Qt::white, QPoint(1, 1));
     hay_cara_ = true;
 
     for (const QRect& r : PasosEntrada(numero_efecto, W, H, w_, h_)) {

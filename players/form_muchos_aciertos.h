@@ -5,6 +5,7 @@
 
 class QFrame;
 class QLabel;
+class MosaicoFondo;
 class QTimer;
 
 class TForm_muchos_aciertos : public QDialog {
@@ -13,7 +14,7 @@ public:
     explicit TForm_muchos_aciertos(QWidget* parent = nullptr);
     ~TForm_muchos_aciertos() override;
 
-    QLabel* Image_fondopantalla = nullptr;
+    MosaicoFondo* Image_fondopantalla = nullptr;
     QLabel* Image_fondopantalla_tmp = nullptr;
     QFrame* Panel_central = nullptr;
     QLabel* Image_central = nullptr;

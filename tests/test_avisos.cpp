@@ -275,12 +275,14 @@ private slots:
         QCOMPARE(b->Image_central->size(), QSize(40, 30));
         QCOMPARE(b->Panel_central->geometry(), QRect(100 - 28, 75 - 23, 56, 46));
         // The wallpaper is the face tiled from (1, 1), one face larger than the screen.
-        const QImage fondo = b->Image_fondopantalla->pixmap().toImage();
-        QCOMPARE(fondo.size(), QSize(220, 165));
+        QCOMPARE(b->Image_fondopantalla->size(), QSize(220, 165));
+        const QImage fondo = b->Image_fondopantalla->grab().toImage();
         QCOMPARE(QColor(fondo.pixel(1, 1)), QColor(Qt::red));
         QCOMPARE(QColor(fondo.pixel(21, 1)), QColor(Qt::red));
         QCOMPARE(QColor(fondo.pixel(1, 16)), QColor(Qt::red));
         QCOMPARE(QColor(fondo.pixel(2, 2)), QColor(Qt::yellow));
+        QCOMPARE(QColor(fondo.pixel(0, 5)), QColor(Qt::white));
+        QCOMPARE(QColor(fondo.pixel(5, 0)), QColor(Qt::white));
         // The entry effect ran step by step, ending with the face covering the screen.
         const std::vector<QRect> entrada = PasosEntrada(5, 200, 150, 20, 15);
         QVERIFY(b->Recorrido().size() >= entrada.size());

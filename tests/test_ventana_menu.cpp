@@ -582,16 +582,25 @@ private slots:
         QTest::addColumn<QSize>("dibujo");
         QTest::addColumn<bool>("transparente");
         QTest::addColumn<QSize>("ventana");
-        QTest::newRow("3x2 tile") << QSize(3, 2) << false << QSize(41, 29);
-        QTest::newRow("tile as tall as Qt splits") << QSize(96, 96) << false << QSize(300, 250);
-        QTest::newRow("transparent tile") << QSize(7, 5) << true << QSize(30, 17);
-        QTest::newRow("tile wider than the window") << QSize(50, 6) << false << QSize(20, 20);
-        QTest::newRow("tile taller than the window") << QSize(4, 40) << false << QSize(20, 20);
+        QTest::addColumn<QPoint>("primera");
+        QTest::newRow("3x2 tile") << QSize(3, 2) << false << QSize(41, 29) << QPoint();
+        QTest::newRow("tile as tall as Qt splits")
+            << QSize(96, 96) << false << QSize(300, 250) << QPoint();
+        QTest::newRow("transparent tile") << QSize(7, 5) << true << QSize(30, 17) << QPoint();
+        QTest::newRow("tile wider than the window")
+            << QSize(50, 6) << false << QSize(20, 20) << QPoint();
+        QTest::newRow("tile taller than the window")
+            << QSize(4, 40) << false << QSize(20, 20) << QPoint();
+        QTest::newRow("face wallpaper from (1, 1)")
+            << QSize(20, 15) << false << QSize(220, 165) << QPoint(1, 1);
+        QTest::newRow("transparent from (1, 1)")
+            << QSize(6, 4) << true << QSize(31, 19) << QPoint(1, 1);
     }
     void mosaico_pintado() {
         QFETCH(QSize, dibujo);
         QFETCH(bool, transparente);
         QFETCH(QSize, ventana);
+        QFETCH(QPoint, primera);
         QImage imagen(dibujo, QImage::Format_ARGB32);
         for (int y = 0; y < dibujo.height(); ++y)
             for (int x = 0; x < dibujo.width(); ++x)
@@ -604,15 +613,16 @@ private slots:
 
         MosaicoFondo fondo(nullptr);
         fondo.resize(ventana);
-        fondo.Poner(copia, color);
+        fondo.Poner(copia, color, primera);
         const QImage pintado = fondo.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
         QImage esperado(ventana, QImage::Format_RGB32);
         esperado.fill(color);
         {
             QPainter p(&esperado);
-            for (const QPoint& punto : PosicionesMosaico(ventana.width(), ventana.height(),
-                                                         dibujo.width(), dibujo.height()))
+            for (const QPoint& punto :
+                 PosicionesMosaico(ventana.width(), ventana.height(), dibujo.width(),
+                                   dibujo.height(), primera.x(), primera.y()))
                 p.drawPixmap(punto, copia);
         }
         QCOMPARE(pintado.size(), esperado.size());
