@@ -1,5 +1,6 @@
 #include "players/form_acierto.h"
 
+#include "app/dibujo_estirado.h"
 #include "app/juego.h"
 #include "app/servicios.h"
 #include "platform/accesibilidad.h"
@@ -33,11 +34,10 @@ TForm_Acierto::TForm_Acierto(QWidget* parent)
     p.setColor(QPalette::WindowText, Qt::yellow);
     Label1->setPalette(p);
 
-    Image1 = new QLabel(this);
+    Image1 = new DibujoEstirado(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(326, 0, 306, 266);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setScaledContents(true);
 
     Color95Button1->setGeometry(104, 208, 120, 36);
 

@@ -228,6 +228,24 @@ private slots:
         QVERIFY(buzon_.mensajes.isEmpty());
     }
 
+    // The picture fills its place whatever its own size: a 2x1 picture,
+    // left half red and right half blue, over the 306x266 space.
+    void imagen_de_acierto_estirada() {
+        QImage dos(2, 1, QImage::Format_RGB32);
+        dos.setPixel(0, 0, qRgb(255, 0, 0));
+        dos.setPixel(1, 0, qRgb(0, 0, 255));
+        QVERIFY(dos.save(QStringLiteral("acierto.bmp"), "BMP"));
+        CrearVentanas();
+        QLabel* imagen = Form_Acierto->Image1;
+        QCOMPARE(imagen->size(), QSize(306, 266));
+        const QImage pintada = imagen->grab().toImage();
+        for (int y : {2, 133, 263}) {
+            QCOMPARE(QColor(pintada.pixel(10, y)), QColor(Qt::red));
+            QCOMPARE(QColor(pintada.pixel(295, y)), QColor(Qt::blue));
+        }
+        QVERIFY(buzon_.mensajes.isEmpty());
+    }
+
     void imagen_de_acierto_rota() {
         QFile f(QStringLiteral("acierto.bmp"));
         QVERIFY(f.open(QIODevice::WriteOnly));

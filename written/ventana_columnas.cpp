@@ -1,5 +1,6 @@
 #include "written/ventana_columnas.h"
 
+#include "app/dibujo_estirado.h"
 #include "app/etiquetas.h"
 #include "app/form_menu.h"
 #include "app/juego.h"
@@ -88,10 +89,9 @@ void VentanaColumnas::CrearControles() {
     fondo.setColor(QPalette::Window, QColor(0, 193, 130));
     setPalette(fondo);
 
-    Image1 = new QLabel(this);
+    Image1 = new DibujoEstirado(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(185, 0, m.cliente.width() - 185, m.cliente.height());
-    Image1->setScaledContents(true);
     plataforma::PonerPista(Image1, QStringLiteral("Comprobación  automática"));
 
     const int izquierda_max = def_.izquierdas[def_.columnas - 1];
