@@ -60,6 +60,13 @@ echo "Archivos..."
 QT_QPA_PLATFORM=offscreen "$bench" archivos "$trabajo/archivos" 2>/dev/null >>"$filas"
 echo "Memoria: una partida de 500 cuentas en $pantalla..."
 DISPLAY="$pantalla" "$bench" memoria "$build/juego" 2>/dev/null >>"$filas"
+# Lo mismo con una tarjeta ALSA nula, que acepta el sonido y lo tira: así
+# suena la música, como en un ordenador con altavoces.
+alsa_nula="$trabajo/asound-nula.conf"
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$alsa_nula"
+echo "Memoria: la misma partida con una tarjeta de sonido nula..."
+ALSA_CONFIG_PATH="$alsa_nula" PULSE_SERVER=unix:/nonexistent DISPLAY="$pantalla" \
+  "$bench" memoria "$build/juego" tarjeta 2>/dev/null >>"$filas"
 carga_despues=$(cut -d' ' -f1-3 /proc/loadavg)
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
@@ -138,7 +145,13 @@ Objetivos no alcanzados: $fallan.
   ventana principal y el primer tic del reloj, que abre la música (FluidSynth
   y su soundfont son lo que más memoria pide), y tras una partida de 500
   cuentas por los seis modos de juego, con los menús de la ventana principal
-  y una cifra fallada cada diez.
+  y una cifra fallada cada diez. Esta máquina no tiene tarjeta de sonido:
+  el juego prueba el dispositivo antes de leer el soundfont, así que aquí no
+  lo carga. Las filas «tarjeta nula» repiten la partida con una tarjeta ALSA
+  nula (\`type null\`), que acepta el sonido: la música se abre y suena, como
+  en un ordenador con altavoces. Son informativas, porque esta máquina no
+  es así; FluidSynth con sus 64 voces y el soundfont TimGM6mb piden unos
+  16 MB.
 EOF
 } >docs/RENDIMIENTO.md
 rm -f "$filas"
