@@ -24,26 +24,29 @@
 #include <QTimer>
 #include <QTranslator>
 #include <exception>
+#include <functional>
+#include <utility>
 
 namespace {
-// Decoding the 256-pixel icon took as long as building two exercise windows;
-// the window manager gets it just after the main window's first paint.
-class IconoTrasPintar : public QObject {
+// Runs hecho once, at the first paint of the main window.
+class AlPrimerPintado : public QObject {
 public:
-    using QObject::QObject;
+    AlPrimerPintado(std::function<void()> hecho, QObject* padre)
+        : QObject(padre), hecho_(std::move(hecho)) {}
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() == QEvent::Paint && o->isWidgetType() &&
             static_cast<QWidget*>(o)->window() == Form_menu) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] {
-                QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/zifra.png")));
-            });
+            hecho_();
             deleteLater();
         }
         return false;
     }
+
+private:
+    std::function<void()> hecho_;
 };
 } // namespace
 
@@ -55,7 +58,15 @@ void PrepararAplicacion(QApplication& app) {
     if (traductor->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(traductor);
-    app.installEventFilter(new IconoTrasPintar(&app));
+    // Decoding the 256-pixel icon took as long as building two exercise windows;
+    // the window manager gets it just after the main window's first paint.
+    app.installEventFilter(new AlPrimerPintado(
+        [] {
+            QTimer::singleShot(0, qApp, [] {
+                QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/zifra.png")));
+            });
+        },
+        &app));
     plataforma::InstalarPistas(app);
 }
 
@@ -83,35 +94,18 @@ void CrearVentanas() {
     new TForm_directorio(Form_menu);
 }
 
-namespace {
-// ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has been
-// painted, so that start-up time can be measured from outside.
-class SalirAlMostrar : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && o->isWidgetType() &&
-            static_cast<QWidget*>(o)->window() == Form_menu) {
-            qApp->removeEventFilter(this);
-            // exit(), not quit(): quit() asks the windows to close, and this one
-            // refuses. It only ends the loop once this paint is done.
-            QCoreApplication::exit(0);
-        }
-        return false;
-    }
-};
-} // namespace
-
 int EjecutarZifra(int argc, char** argv) {
     if (EsLineaDeOrdenes(argc, argv)) return EjecutarLineaDeOrdenes(argc, argv);
     QApplication app(argc, argv);
     PrepararAplicacion(app);
     try {
         CrearVentanas();
+        // ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has
+        // been painted, so that start-up time can be measured from outside.
+        // exit(), not quit(): quit() asks the windows to close, and this one
+        // refuses. The loop ends once this paint is done.
         if (qEnvironmentVariableIntValue("ZIFRA_SALIR_AL_MOSTRAR") == 1)
-            qApp->installEventFilter(new SalirAlMostrar(qApp));
+            qApp->installEventFilter(new AlPrimerPintado([] { QCoreApplication::exit(0); }, qApp));
         Form_menu->showMaximized();
         const int r = app.exec();
         delete Form_menu;
