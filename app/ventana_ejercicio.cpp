@@ -19,7 +19,7 @@ void VaciarCaja(QLineEdit* caja) {
 VentanaDeEjercicio::VentanaDeEjercicio(const char* nombre, const char* titulo, int32_t codigo,
                                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QString::fromLatin1(nombre));
     setWindowTitle(QString::fromUtf8(titulo));
     setModal(false);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 
 namespace plataforma {
 
@@ -66,7 +68,37 @@ void Pitido() {
         QApplication::beep();
 }
 
-int EjecutarModal(QDialog* dialogo) {
+namespace {
+// While it lives, the dialog belongs to the window it was raised from: window
+// managers give the keyboard back to that window, not to the dialog's owner
+// by creation (the main window), when the dialog closes. Asking for the
+// focus as well would race the window manager and lose the next key.
+class DuenoDeDialogo {
+public:
+    DuenoDeDialogo(QDialog* dialogo, QWidget* sobre) : dialogo_(dialogo) {
+        QWidget* dueno = sobre ? sobre->window() : QApplication::activeWindow();
+        if (!dueno || dueno == dialogo || !dueno->isVisible()) return;
+        dialogo->createWinId();
+        antes_ = dialogo->windowHandle()->transientParent();
+        cambiado_ = true;
+        dialogo->windowHandle()->setTransientParent(dueno->windowHandle());
+    }
+    ~DuenoDeDialogo() {
+        if (cambiado_ && dialogo_ && dialogo_->windowHandle())
+            dialogo_->windowHandle()->setTransientParent(antes_);
+    }
+    DuenoDeDialogo(const DuenoDeDialogo&) = delete;
+    DuenoDeDialogo& operator=(const DuenoDeDialogo&) = delete;
+
+private:
+    QPointer<QDialog> dialogo_;
+    QPointer<QWindow> antes_;
+    bool cambiado_ = false;
+};
+} // namespace
+
+int EjecutarModal(QDialog* dialogo, QWidget* sobre) {
+    DuenoDeDialogo dueno(dialogo, sobre);
     if (g_contestador_modal) return g_contestador_modal(dialogo);
     return dialogo->exec();
 }

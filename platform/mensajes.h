@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 namespace plataforma {
 
@@ -31,8 +32,9 @@ void Informar(const QString& texto);
 void AvisarError(const QString& texto);
 void Pitido();
 
-// Runs a dialog modally and returns its result code.
-int EjecutarModal(QDialog* dialogo);
+// Runs a dialog modally and returns its result code. `sobre` is the window
+// it is raised from (by default the active one): it gets the keyboard back.
+int EjecutarModal(QDialog* dialogo, QWidget* sobre = nullptr);
 
 // Test seams: while set, these answer instead of a person.
 using Contestador = std::function<int(const Mensaje&)>;

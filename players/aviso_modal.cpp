@@ -9,8 +9,7 @@
 
 AvisoModal::AvisoModal(const char* nombre, const QString& titulo, const QSize& cliente,
                        const QColor& fondo, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QString::fromLatin1(nombre));
     setWindowTitle(titulo);
     setFixedSize(cliente);

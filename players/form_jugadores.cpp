@@ -17,7 +17,7 @@ TForm_jugadores* Form_jugadores = nullptr;
 
 TForm_jugadores::TForm_jugadores(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+                          Qt::WindowCloseButtonHint) {
     Form_jugadores = this;
     setObjectName(QStringLiteral("Form_jugadores"));
     setWindowTitle(QStringLiteral("¿ Quién va a jugar ?"));

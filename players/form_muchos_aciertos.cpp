@@ -20,7 +20,7 @@ const QString kPistaCara = QStringLiteral("Pulsa para borrar y volver");
 } // namespace
 
 TForm_muchos_aciertos::TForm_muchos_aciertos(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     Form_muchos_aciertos = this;
     setObjectName(QStringLiteral("Form_muchos_aciertos"));
     setWindowTitle(QStringLiteral("¡¡ Muy bien !!"));

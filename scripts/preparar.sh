@@ -10,10 +10,11 @@ paquetes=(
   libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   fonts-liberation
 )
-# Only the tests need these: reading PDFs back, and a print server of their
-# own with a PDF queue.
+# Only the tests need these: reading PDFs back, a print server of their own
+# with a PDF queue, and a display of their own with a window manager.
 if [ "${1:-}" = "--pruebas" ]; then
   paquetes+=(poppler-utils cups cups-client printer-driver-cups-pdf)
+  paquetes+=(xvfb openbox xdotool x11-utils)
 fi
 
 bash scripts/instalar_paquetes.sh "${paquetes[@]}"

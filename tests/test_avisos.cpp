@@ -223,7 +223,9 @@ private slots:
         QCOMPARE(a->size(), QSize(634, 262));
         QCOMPARE(a->Label1->text(), QStringLiteral("¡¡ HURRA !!"));
         QCOMPARE(ColorDe(a->Image1), QColor(Qt::green));
-        QVERIFY(a->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Over the main window (its owner), not over every other program.
+        QVERIFY(!(a->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(a->parentWidget(), Form_menu);
         QCOMPARE(a->pos(), QPoint(100 - 317, 75 - 131)); // centred on the screen
         QVERIFY(buzon_.mensajes.isEmpty());
     }

@@ -98,7 +98,9 @@ private slots:
         Form_menu->move(40, 30);
         VentanaColumnas* v = Abrir(codigo);
         QCOMPARE(v->windowTitle(), titulo);
-        QVERIFY(v->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Over the main window (its owner), not over every other program.
+        QVERIFY(!(v->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(v->parentWidget(), Form_menu);
         QVERIFY(!v->isModal());
         QCOMPARE(v->pos(), QPoint(40, 30) + desplazamiento);
         QCOMPARE(juego.ventana_actual, codigo);

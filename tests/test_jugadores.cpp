@@ -62,7 +62,9 @@ private slots:
         QCOMPARE(d->Label1->text(), QStringLiteral("Escribe los nombres de los jugadores/as"));
         QCOMPARE(d->xpButton1->text(), QStringLiteral("&Cancelar"));
         QCOMPARE(d->xpButton2->text(), QStringLiteral("&Jugar"));
-        QVERIFY(d->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Over the main window (its owner), not over every other program.
+        QVERIFY(!(d->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(d->parentWidget(), Form_menu);
         for (int i = 0; i < 10; ++i) {
             QLineEdit* caja = d->Edit_jugador[i];
             QCOMPARE(caja->objectName(), QStringLiteral("Edit_jugador%1").arg(i + 1));

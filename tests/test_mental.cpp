@@ -190,7 +190,9 @@ private slots:
         QFETCH(QString, signo);
         VentanaMental* v = Abrir(codigo);
         QCOMPARE(v->windowTitle(), titulo);
-        QVERIFY(v->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Over the main window (its owner), not over every other program.
+        QVERIFY(!(v->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(v->parentWidget(), Form_menu);
         QVERIFY(!(v->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(v->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!v->isModal());
