@@ -19,6 +19,7 @@ int32_t Aleatorio(int32_t n) {
 }
 
 uint32_t Esperar(uint32_t ms) {
+    plataforma::AvisarEspera(ms);
     const uint32_t inicio = plataforma::Ticks();
     if (plataforma::EsperasInstantaneas()) return plataforma::Ticks() - inicio;
     plataforma::Dormir(ms);

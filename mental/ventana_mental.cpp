@@ -343,6 +343,8 @@ void VentanaMental::CuentaAcertada() {
     ++aciertos;
     Label_aciertos->setText(QString::number(aciertos));
     RegistrarAcierto();
+    // The answer stays in sight during the wait, which blocks the paint.
+    Memo_res->repaint();
     Esperar(300);
     FinDeOperacion(SiguienteCalculoMental);
 }

@@ -6,6 +6,7 @@
 namespace plataforma {
 namespace {
 bool g_instantaneas = false;
+ObservadorEsperas g_observador;
 
 QElapsedTimer& Reloj() {
     static QElapsedTimer reloj = [] {
@@ -30,6 +31,13 @@ void FijarEsperasInstantaneas(bool instantaneas) {
 }
 bool EsperasInstantaneas() {
     return g_instantaneas;
+}
+
+void FijarObservadorEsperas(ObservadorEsperas o) {
+    g_observador = std::move(o);
+}
+void AvisarEspera(uint32_t ms) {
+    if (g_observador) g_observador(ms);
 }
 
 } // namespace plataforma

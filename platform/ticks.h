@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace plataforma {
 
@@ -10,5 +11,9 @@ uint32_t Ticks();
 void Dormir(uint32_t ms);
 void FijarEsperasInstantaneas(bool instantaneas);
 bool EsperasInstantaneas();
+// Test seam: told of every wait as it begins, with its length.
+using ObservadorEsperas = std::function<void(uint32_t ms)>;
+void FijarObservadorEsperas(ObservadorEsperas o);
+void AvisarEspera(uint32_t ms);
 
 } // namespace plataforma

@@ -43,6 +43,21 @@ Operacion Op(std::initializer_list<int> filas, int columnas = 3) {
     return op;
 }
 
+// Remembers the text each label had when it was last painted.
+class PintadoDe : public QObject {
+public:
+    explicit PintadoDe(QHash<QObject*, QString>& pintado) : pintado_(pintado) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) pintado_[o] = static_cast<QLabel*>(o)->text();
+        return false;
+    }
+
+private:
+    QHash<QObject*, QString>& pintado_;
+};
+
 } // namespace
 
 class TestColumnas : public QObject {
@@ -212,6 +227,59 @@ private slots:
             if (siguiente != codigo) QVERIFY(!v->isVisible());
             CerrarVentanaActual();
         }
+    }
+
+    void cifra_a_la_vista_data() {
+        QTest::addColumn<int>("codigo");
+        for (int codigo : {33, 30, 330, 44, 5, 55, 440, 50})
+            QTest::addRow("%s", BuscarVentanaEjercicio(codigo)->clase) << codigo;
+    }
+    // During the wait after each right digit the child sees it in its place,
+    // already painted, not still in the box; at the end, the whole result.
+    void cifra_a_la_vista() {
+        QFETCH(int, codigo);
+        juego.marcar_llevadas = 1; // the borrowing marks wait too
+        VentanaColumnas* v = Abrir(codigo);
+        QVERIFY(QTest::qWaitForWindowExposed(v));
+        QHash<QObject*, QString> pintado;
+        PintadoDe espia(pintado);
+        for (QLabel* l : v->Label_res)
+            if (l) l->installEventFilter(&espia);
+        QStringList mal;
+        QString ultimo;
+        bool fin = false; // the next operation's waits are not this one's
+        plataforma::FijarObservadorEsperas([&](uint32_t ms) {
+            // The carry box's own wait: the digit waits in the box for its carry.
+            if (fin || ms != 300 || v->Cuenta().EsperaLlevada()) return;
+            if (v->Memo_res->isVisible() && !v->Memo_res->text().isEmpty())
+                mal << QStringLiteral("still in the box: ") + v->Memo_res->text();
+            ultimo.clear();
+            for (int c = kMaxColumnas - 1; c >= 0; --c) {
+                QLabel* l = v->Label_res[c];
+                if (!l || !l->isVisible() || l->text().isEmpty()) continue;
+                if (pintado.value(l) != l->text())
+                    mal << QStringLiteral("%1 not painted").arg(l->objectName());
+                ultimo += l->text();
+            }
+            fin = !v->Memo_res->isVisible();
+        });
+        auto* resta = qobject_cast<VentanaResta*>(v);
+        const Operacion op = resta ? resta->Resta().Op() : v->Cuenta().Op();
+        if (resta)
+            nino::ResolverResta(resta, juego.modo_restas, juego.marcar_llevadas);
+        else
+            nino::ResolverColumnas(v);
+        plataforma::FijarObservadorEsperas(nullptr);
+        QVERIFY2(mal.isEmpty(), qPrintable(mal.join(u',')));
+        int resultado = 0;
+        for (int f = 0; f < op.filas; ++f) {
+            int n = 0;
+            for (int c = op.columnas - 1; c >= 0; --c)
+                n = n * 10 + op.cifras[f][c];
+            resultado += (f == 0 || v->Def().es_suma) ? n : -n;
+        }
+        // Every column typed, leading zeros too.
+        QCOMPARE(ultimo, QStringLiteral("%1").arg(resultado, op.columnas, 10, QLatin1Char('0')));
     }
 
     void cifra_fallada() {

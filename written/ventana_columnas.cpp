@@ -210,6 +210,7 @@ void VentanaColumnas::MostrarCuenta(const Operacion& op) {
     Memo_res->setReadOnly(false);
     VaciarCaja(Memo_res);
     MoverRespuesta(1);
+    Memo_res->show();
     juego.contando_tiempo = 1;
     juego.segundos = 0;
     MostrarTiempo();
@@ -234,8 +235,8 @@ void VentanaColumnas::Memo_resChange() {
         CifraFallada();
         return;
     case J::Acierto:
-        CifraAcertada();
         EscribirYAvanzar(columna, texto);
+        CifraAcertada();
         return;
     case J::PideLlevada:
         VaciarCaja(Memo_mellevo);
@@ -250,19 +251,33 @@ void VentanaColumnas::Memo_resChange() {
         EscribirYAvanzar(columna, texto);
         return;
     case J::Fin:
+        EscribirUltima(columna, texto);
         CifraAcertada();
         FinDeCuenta();
         return;
     }
 }
 
-// The digit goes under its column and the answer box moves one to the left.
+// The digit goes under its column and the answer box moves one to the left,
+// both painted at once: the wait that follows blocks the paint.
 void VentanaColumnas::EscribirYAvanzar(int columna, const QString& texto) {
     Label_res[columna - 1]->setText(texto);
     Label_res[columna - 1]->show();
     VaciarCaja(Memo_res);
     MoverRespuesta(columna + 1);
     Memo_res->setFocus();
+    Label_res[columna - 1]->repaint();
+    Memo_res->repaint();
+}
+
+// The last digit takes the box's place, so the child sees the whole result
+// before the next operation.
+void VentanaColumnas::EscribirUltima(int columna, const QString& texto) {
+    Label_res[columna - 1]->setText(texto);
+    Label_res[columna - 1]->show();
+    VaciarCaja(Memo_res);
+    Memo_res->hide();
+    Label_res[columna - 1]->repaint();
 }
 
 void VentanaColumnas::Memo_mellevoChange() {
@@ -279,11 +294,12 @@ void VentanaColumnas::Memo_mellevoChange() {
         return;
     case J::LlevadaAcertada:
         Memo_mellevo->hide();
-        CifraAcertada();
         Label_mellevo[columna]->setText(cuenta_.TextoLlevada());
         Label_mellevo[columna]->show();
+        Label_mellevo[columna]->repaint();
         Memo_res->setReadOnly(false);
         EscribirYAvanzar(columna, Memo_res->text());
+        CifraAcertada();
         return;
     default:
         return;

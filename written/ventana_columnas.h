@@ -60,11 +60,13 @@ public:
 
 protected:
     void MoverRespuesta(int columna);
+    // The right digit painted in its place, before the wait that follows it.
+    void EscribirYAvanzar(int columna, const QString& texto);
+    void EscribirUltima(int columna, const QString& texto);
     void FinDeCuenta();
 
 private:
     void CrearControles();
-    void EscribirYAvanzar(int columna, const QString& texto);
 
     const DefinicionVentana& def_;
     CuentaEnColumnas cuenta_;

@@ -106,6 +106,7 @@ void VentanaResta::MostrarResta(const Operacion& op) {
         Color95Button_ayuda->show();
     VaciarCaja(Memo_res);
     MoverRespuesta(1);
+    Memo_res->show();
     columna_ = 1;
     juego.contando_tiempo = 1;
     juego.segundos = 0;
@@ -152,15 +153,14 @@ void VentanaResta::Memo_resChange() {
         CifraFallada();
         return;
     }
-    CifraAcertada();
     if (columna_ == n) {
+        EscribirUltima(columna_, texto);
+        CifraAcertada();
         FinDeCuenta();
         return;
     }
-    Label_res[columna_ - 1]->setText(texto);
-    VaciarCaja(Memo_res);
-    MoverRespuesta(columna_ + 1);
-    Memo_res->setFocus();
+    EscribirYAvanzar(columna_, texto);
+    CifraAcertada();
     ++columna_;
     me_llevo = resta_.Lleva(columna_ - 1, juego.modo_restas);
     if (me_llevo && juego.marcar_llevadas == 1)
