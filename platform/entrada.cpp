@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
 
 namespace plataforma {
 namespace {
@@ -10,6 +13,9 @@ namespace {
 class Vigia : public QObject {
 public:
     bool hubo_entrada = false;
+    // Already modal when the work began (the results window is): the work
+    // keeps it quiet like the others.
+    QPointer<QWidget> modal_previo;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -17,11 +23,21 @@ protected:
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            if (ParaModalNueva(o)) return false;
             hubo_entrada = true;
             return true; // swallowed: the busy work owns the input meanwhile
         default:
             return QObject::eventFilter(o, e);
         }
+    }
+
+private:
+    // Input reaches a window through its QWindow first, then its widget.
+    bool ParaModalNueva(QObject* o) const {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == modal_previo) return false;
+        if (o->isWidgetType()) return static_cast<QWidget*>(o)->window() == modal;
+        return o->isWindowType() && o == modal->windowHandle();
     }
 };
 
@@ -35,6 +51,7 @@ void EmpezarVigilanciaEntrada() {
         qApp->installEventFilter(g_vigia);
     }
     g_vigia->hubo_entrada = false;
+    g_vigia->modal_previo = QApplication::activeModalWidget();
 }
 
 bool HayEntradaPendiente() {
@@ -43,6 +60,10 @@ bool HayEntradaPendiente() {
     const bool hubo = g_vigia->hubo_entrada;
     g_vigia->hubo_entrada = false;
     return hubo;
+}
+
+void DescartarEntradaPendiente() {
+    HayEntradaPendiente();
 }
 
 void TerminarVigilanciaEntrada() {

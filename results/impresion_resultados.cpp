@@ -104,13 +104,16 @@ public:
 
     // After every line: false when the user stops the job.
     bool Comprobar() {
-        if (plataforma::HayEntradaPendiente() &&
-            plataforma::Preguntar(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
-                                  plataforma::RespuestaNo)) {
-            l_.Color(Qt::black);
-            l_.Texto(kMargen, y_ + 25, QStringLiteral("------ Impresión detenida -------"));
-            l_.Abortar();
-            return false;
+        if (plataforma::HayEntradaPendiente()) {
+            if (plataforma::Preguntar(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
+                                      plataforma::RespuestaNo)) {
+                l_.Color(Qt::black);
+                l_.Texto(kMargen, y_ + 25, QStringLiteral("------ Impresión detenida -------"));
+                l_.Abortar();
+                return false;
+            }
+            // What came with the "No" (the rest of a double click) asks nothing.
+            plataforma::DescartarEntradaPendiente();
         }
         if (y_ > H_ - 30) {
             l_.NuevaPagina();

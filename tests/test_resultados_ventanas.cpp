@@ -17,12 +17,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTreeView>
 #include <QtEndian>
 #include <QtTest>
@@ -111,6 +115,87 @@ std::function<bool(ResultsRecord&)> Registros(int n, int mes = 5) {
         }
         return true;
     };
+}
+
+// As a mouse gives it: QTest's double click alone is one event.
+void DobleClic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+    QTest::mousePress(w, Qt::LeftButton);
+    QTest::mouseDClick(w, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton);
+}
+
+// Someone in front of the stop question of printing: answers each one with
+// a gesture, as a person would (no test seam), and after each answer but
+// the last has one more thing to say.
+class Persona : public QObject {
+public:
+    explicit Persona(QStringList gestos) : gestos_(std::move(gestos)) {
+        qApp->installEventFilter(this);
+        connect(&reloj_, &QTimer::timeout, this, &Persona::Paso);
+        reloj_.start(0);
+    }
+
+    bool insiste = true;
+    QStringList textos;    // of each question, as it shows
+    bool atascada = false; // a gesture that did not answer
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && qobject_cast<QMessageBox*>(o)) {
+            textos << static_cast<QMessageBox*>(o)->text();
+            por_contestar_ = true;
+        }
+        return false;
+    }
+
+private:
+    void Paso() {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!caja) return;
+        if (por_contestar_) {
+            por_contestar_ = false;
+            desde_.start();
+            const auto n = textos.size();
+            if (n > gestos_.size()) {
+                caja->done(QMessageBox::Yes); // one question too many
+                return;
+            }
+            Contestar(caja, gestos_[n - 1]);
+            insiste = n < gestos_.size();
+        } else if (desde_.elapsed() > 2000) {
+            atascada = true;
+            caja->done(QMessageBox::Yes);
+        }
+    }
+
+    static void Contestar(QMessageBox* caja, const QString& gesto) {
+        QWidget* foco = caja->focusWidget() ? caja->focusWidget() : caja;
+        if (gesto == QStringLiteral("clic Sí"))
+            QTest::mouseClick(caja->button(QMessageBox::Yes), Qt::LeftButton);
+        else if (gesto == QLatin1String("clic No"))
+            QTest::mouseClick(caja->button(QMessageBox::No), Qt::LeftButton);
+        else if (gesto == QLatin1String("doble clic No"))
+            DobleClic(caja->button(QMessageBox::No));
+        else if (gesto == QLatin1String("Intro"))
+            QTest::keyClick(foco, Qt::Key_Return);
+        else if (gesto == QLatin1String("Escape"))
+            QTest::keyClick(foco, Qt::Key_Escape);
+        else
+            QFAIL(qPrintable(gesto));
+    }
+
+    QStringList gestos_;
+    bool por_contestar_ = false;
+    QElapsedTimer desde_;
+    QTimer reloj_;
+};
+
+int LineasDeRegistro(const Grabadora& g) {
+    int n = 0;
+    for (const auto& t : g.textos)
+        n += t.texto.contains(QLatin1String("/May/2002"));
+    return n;
 }
 
 } // namespace
@@ -494,6 +579,64 @@ private slots:
         QCOMPARE(g.terminado, !si);
         QCOMPARE(g.Con("------ Impresión detenida -------").size(), si ? 1 : 0);
         QCOMPARE(g.Con("  5 (").size(), si ? 0 : 1);
+    }
+
+    // The stop question answers a person: the mouse on "Sí" or "No", Enter
+    // (No is the default) and Escape. Input to the results window, modal
+    // while it prints, is kept from it and asks once; "No" goes on, and asks
+    // again only for input given after the answer.
+    void pregunta_de_impresion_data() {
+        QTest::addColumn<QString>("entrada");
+        QTest::addColumn<QStringList>("gestos");
+        QTest::addColumn<bool>("detenida");
+        const QString tecla = QStringLiteral("tecla");
+        QTest::newRow("clic en Sí") << tecla << QStringList{"clic Sí"} << true;
+        QTest::newRow("clic en No") << tecla << QStringList{"clic No"} << false;
+        QTest::newRow("Intro") << tecla << QStringList{"Intro"} << false;
+        QTest::newRow("Escape") << tecla << QStringList{"Escape"} << false;
+        QTest::newRow("doble clic en No") << tecla << QStringList{"doble clic No"} << false;
+        QTest::newRow("doble clic en Imprimir")
+            << QStringLiteral("doble clic") << QStringList{"clic No"} << false;
+        QTest::newRow("tres veces") << tecla << QStringList{"Escape", "Intro", "clic Sí"} << true;
+    }
+    void pregunta_de_impresion() {
+        QFETCH(QString, entrada);
+        QFETCH(QStringList, gestos);
+        QFETCH(bool, detenida);
+        plataforma::FijarContestador(nullptr); // the real message box
+        // Stands in for the results window's button, modal as that window is.
+        QPushButton imprimir(QStringLiteral("<< &Imprimir"));
+        imprimir.setWindowModality(Qt::ApplicationModal);
+        imprimir.show();
+        QSignalSpy pulsado(&imprimir, &QPushButton::clicked);
+        Persona persona(gestos);
+        auto registros = Registros(60);
+        int n = 0;
+        auto con_entrada = [&](ResultsRecord& r) {
+            if (++n >= 12 && persona.insiste) {
+                persona.insiste = false;
+                if (entrada == QLatin1String("doble clic"))
+                    DobleClic(&imprimir);
+                else
+                    QTest::keyClick(&imprimir, Qt::Key_Space);
+            }
+            return registros(r);
+        };
+        Grabadora g;
+        const bool hecha = ImprimirLista(g, "x", con_entrada);
+        imprimir.hide();
+        QVERIFY(!persona.atascada);
+        QCOMPARE(persona.textos,
+                 QStringList(gestos.size(),
+                             QStringLiteral("\n¿ Detener la impresión de Resultados ?\n")));
+        QCOMPARE(pulsado.count(), 0);
+        QCOMPARE(hecha, !detenida);
+        QCOMPARE(g.abortado, detenida);
+        QCOMPARE(g.terminado, !detenida);
+        // On the second page, each question follows the line printed after
+        // its input.
+        QCOMPARE(LineasDeRegistro(g), detenida ? 11 + int(gestos.size()) : 60);
+        QVERIFY(g.paginas > 1);
     }
 
     // Printed for real on a PDF printer, from the window's commands; the
