@@ -100,6 +100,8 @@ TForm_menu::TForm_menu(QWidget* parent) : QMainWindow(parent) {
     ConectarComandos();
     FormCreate();
     plataforma::PublicarAccesibilidad(this);
+    // The hint labels show the hints of the other windows too.
+    plataforma::ReunirPistasEn(this);
 }
 
 TForm_menu::~TForm_menu() {

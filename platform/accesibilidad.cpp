@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QStatusTipEvent>
 #include <QToolTip>
 #include <QWidget>
 
@@ -39,6 +40,26 @@ protected:
     }
 };
 
+// Sees a status tip at each widget it climbs through, and passes it on
+// from the window where it stops.
+class ReunidorPistas : public QObject {
+public:
+    explicit ReunidorPistas(QWidget* destino) : QObject(destino), destino_(destino) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::StatusTip && o != destino_ && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->isWindow()) {
+            QStatusTipEvent copia(static_cast<QStatusTipEvent*>(e)->tip());
+            QCoreApplication::sendEvent(destino_, &copia);
+        }
+        return false;
+    }
+
+private:
+    QWidget* destino_;
+};
+
 } // namespace
 
 void PonerPista(QWidget* w, const QString& pista) {
@@ -63,6 +84,10 @@ void InstalarPistas(QApplication& app) {
     p.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(p);
     app.installEventFilter(new FiltroPistas(&app));
+}
+
+void ReunirPistasEn(QWidget* destino) {
+    qApp->installEventFilter(new ReunidorPistas(destino));
 }
 
 } // namespace plataforma

@@ -15,5 +15,8 @@ void PonerPista(QWidget* w, const QString& pista);
 void PublicarAccesibilidad(QWidget* raiz);
 // Yellow hints that show at once and hide after five seconds.
 void InstalarPistas(QApplication& app);
+// A status tip goes no further than its own window: this sends those of
+// every other window on to `destino` as well, while it lives.
+void ReunirPistasEn(QWidget* destino);
 
 } // namespace plataforma

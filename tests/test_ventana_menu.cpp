@@ -329,6 +329,76 @@ private slots:
         QTRY_COMPARE(buzon_.dialogos_vistos.size(), 1);
     }
 
+    // Every window's hints end in the main window's two labels, as its own
+    // do: shown on entering the control (or hovering the menu item), gone
+    // on leaving it.
+    void pistas_de_otras_ventanas_data() {
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("pista");
+        QTest::newRow("sumas") << "Form_sumas3b"
+                               << "Image1"
+                               << "Comprobación  automática";
+        QTest::newRow("restas") << "Form_restas5"
+                                << "Color95Button_ayuda"
+                                << "Pulsar cuando el de arriba es más pequeño y necesita ayuda";
+        QTest::newRow("totales") << "Form_restas3"
+                                 << "Label_fallos"
+                                 << "Total fallos en este tipo de cuenta, por todos los jugadores";
+        QTest::newRow("cálculo mental") << "Form_cmental2"
+                                        << "Color95Button1"
+                                        << "Pulsa para comprobar si la operación está bien";
+        QTest::newRow("la ventana misma")
+            << "Form_cmental1"
+            << "Form_cmental1"
+            << "Escribir el valor correcto y pulsar el botón 'Comprobación'";
+        QTest::newRow("jugadores") << "Form_jugadores"
+                                   << "Edit_jugador7"
+                                   << "Escribe el nombre de un jugador o jugadora";
+        QTest::newRow("cara") << "Form_muchos_aciertos"
+                              << "Image_central"
+                              << "Pulsa para borrar y volver";
+        QTest::newRow("resultados") << "Form_Resultados"
+                                    << "Color95Button_imprimir"
+                                    << "Opciones de impresión";
+        QTest::newRow("menú de resultados") << "Form_Resultados"
+                                            << "Imprimirresultadosactuales1"
+                                            << "Imprime los resultados de los jugadores actuales";
+        QTest::newRow("páginas") << "Form_paginas"
+                                 << "Edit1"
+                                 << "Número de páginas a crear e imprimir";
+    }
+    void pistas_de_otras_ventanas() {
+        QFETCH(QString, ventana);
+        QFETCH(QString, control);
+        QFETCH(QString, pista);
+        auto* v = Form_menu->findChild<QWidget*>(ventana);
+        QVERIFY(v && v->isWindow());
+        QObject* c = ventana == control ? v : v->findChild<QObject*>(control);
+        QVERIFY(c);
+        auto etiquetas = [] {
+            return QStringList{Form_menu->Label_ayudas_hint1->text(),
+                               Form_menu->Label_ayudas_hint2->text()};
+        };
+        if (auto* a = qobject_cast<QAction*>(c)) {
+            auto* menu = qobject_cast<QMenu*>(a->parent());
+            QVERIFY(menu);
+            menu->popup(QPoint());
+            menu->setActiveAction(a);
+            QCOMPARE(etiquetas(), QStringList(2, pista));
+            menu->setActiveAction(nullptr);
+            menu->hide();
+        } else {
+            auto* w = static_cast<QWidget*>(c);
+            QEnterEvent entrar(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QApplication::sendEvent(w, &entrar);
+            QCOMPARE(etiquetas(), QStringList(2, pista));
+            QEvent salir(QEvent::Leave);
+            QApplication::sendEvent(w, &salir);
+        }
+        QCOMPARE(etiquetas(), QStringList(2, QString()));
+    }
+
     void paneles_data() {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("accion");
