@@ -1,6 +1,7 @@
 #include "platform/entrada.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
@@ -16,19 +17,16 @@ public:
     // Already modal when the work began (the results window is): the work
     // keeps it quiet like the others.
     QPointer<QWidget> modal_previo;
+    QElapsedTimer desde_respuesta;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (ParaModalNueva(o)) return false;
-            hubo_entrada = true;
-            return true; // swallowed: the busy work owns the input meanwhile
-        default:
-            return QObject::eventFilter(o, e);
-        }
+        const QEvent::Type t = e->type();
+        const bool raton = t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick;
+        if (t != QEvent::KeyPress && !raton) return QObject::eventFilter(o, e);
+        if (ParaModalNueva(o)) return false;
+        if (!raton || !TrasRespuesta()) hubo_entrada = true;
+        return true; // swallowed: the busy work owns the input meanwhile
     }
 
 private:
@@ -38,6 +36,12 @@ private:
         if (!modal || modal == modal_previo) return false;
         if (o->isWidgetType()) return static_cast<QWidget*>(o)->window() == modal;
         return o->isWindowType() && o == modal->windowHandle();
+    }
+
+    // A click this soon after the answer is the rest of a double click on it.
+    bool TrasRespuesta() const {
+        return desde_respuesta.isValid() &&
+               desde_respuesta.elapsed() < QApplication::doubleClickInterval();
     }
 };
 
@@ -52,6 +56,7 @@ void EmpezarVigilanciaEntrada() {
     }
     g_vigia->hubo_entrada = false;
     g_vigia->modal_previo = QApplication::activeModalWidget();
+    g_vigia->desde_respuesta.invalidate();
 }
 
 bool HayEntradaPendiente() {
@@ -63,6 +68,8 @@ bool HayEntradaPendiente() {
 }
 
 void DescartarEntradaPendiente() {
+    if (!g_vigia) return;
+    g_vigia->desde_respuesta.start();
     HayEntradaPendiente();
 }
 

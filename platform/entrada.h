@@ -6,8 +6,8 @@ namespace plataforma {
 
 void EmpezarVigilanciaEntrada();
 bool HayEntradaPendiente();
-// Forgets the input given so far, such as what came with the answer to the
-// work's question.
+// Once the work's question is answered: forgets the input that came with the
+// answer, and the second click of a double click on it.
 void DescartarEntradaPendiente();
 void TerminarVigilanciaEntrada();
 

@@ -112,7 +112,7 @@ public:
                 l_.Abortar();
                 return false;
             }
-            // What came with the "No" (the rest of a double click) asks nothing.
+            // What came with the "No" (a double click's second click) asks nothing.
             plataforma::DescartarEntradaPendiente();
         }
         if (y_ > H_ - 30) {

@@ -117,12 +117,17 @@ std::function<bool(ResultsRecord&)> Registros(int n, int mes = 5) {
     };
 }
 
-// As a mouse gives it: QTest's double click alone is one event.
-void DobleClic(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton);
+// The second click of a double click, as a mouse gives it: QTest's double
+// click alone is one event.
+void SegundoClic(QWidget* w) {
     QTest::mousePress(w, Qt::LeftButton);
     QTest::mouseDClick(w, Qt::LeftButton);
     QTest::mouseRelease(w, Qt::LeftButton);
+}
+
+void DobleClic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+    SegundoClic(w);
 }
 
 // Someone in front of the stop question of printing: answers each one with
@@ -137,6 +142,9 @@ public:
     }
 
     bool insiste = true;
+    // A slower double click on an answer: its second click comes once the
+    // question has gone.
+    bool falta_segundo_clic = false;
     QStringList textos;    // of each question, as it shows
     bool atascada = false; // a gesture that did not answer
 
@@ -161,6 +169,7 @@ private:
                 caja->done(QMessageBox::Yes); // one question too many
                 return;
             }
+            falta_segundo_clic = gestos_[n - 1] == QLatin1String("doble clic lento No");
             Contestar(caja, gestos_[n - 1]);
             insiste = n < gestos_.size();
         } else if (desde_.elapsed() > 2000) {
@@ -173,7 +182,7 @@ private:
         QWidget* foco = caja->focusWidget() ? caja->focusWidget() : caja;
         if (gesto == QStringLiteral("clic Sí"))
             QTest::mouseClick(caja->button(QMessageBox::Yes), Qt::LeftButton);
-        else if (gesto == QLatin1String("clic No"))
+        else if (gesto == QLatin1String("clic No") || gesto == QLatin1String("doble clic lento No"))
             QTest::mouseClick(caja->button(QMessageBox::No), Qt::LeftButton);
         else if (gesto == QLatin1String("doble clic No"))
             DobleClic(caja->button(QMessageBox::No));
@@ -595,6 +604,8 @@ private slots:
         QTest::newRow("Intro") << tecla << QStringList{"Intro"} << false;
         QTest::newRow("Escape") << tecla << QStringList{"Escape"} << false;
         QTest::newRow("doble clic en No") << tecla << QStringList{"doble clic No"} << false;
+        QTest::newRow("doble clic lento en No")
+            << tecla << QStringList{"doble clic lento No"} << false;
         QTest::newRow("doble clic en Imprimir")
             << QStringLiteral("doble clic") << QStringList{"clic No"} << false;
         QTest::newRow("tres veces") << tecla << QStringList{"Escape", "Intro", "clic Sí"} << true;
@@ -613,6 +624,10 @@ private slots:
         auto registros = Registros(60);
         int n = 0;
         auto con_entrada = [&](ResultsRecord& r) {
+            if (persona.falta_segundo_clic) {
+                persona.falta_segundo_clic = false;
+                SegundoClic(&imprimir);
+            }
             if (++n >= 12 && persona.insiste) {
                 persona.insiste = false;
                 if (entrada == QLatin1String("doble clic"))
