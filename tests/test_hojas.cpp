@@ -246,6 +246,32 @@ private slots:
         QCOMPARE(SolucionesMental(c, 4), QStringLiteral("~[4][7]~[12][3] "));
     }
 
+    // One unit of width per character.
+    void lineas_de_soluciones_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<int>("ancho");
+        QTest::addColumn<QStringList>("lineas");
+        QTest::newRow("fits") << "~[12][34]" << 9 << QStringList{"~[12][34]"};
+        QTest::newRow("between answers") << "~[12][34]" << 8 << QStringList{"~[12]", "[34]"};
+        QTest::newRow("between rows")
+            << "~[1][2]~[3][4]" << 10 << QStringList{"~[1][2]", "~[3][4]"};
+        // A row's closing blank is dropped at a line's end and kept at the last.
+        QTest::newRow("mental rows") << "~[4][7]~[12][3] ~[5][6]~[7][8] " << 15
+                                     << QStringList{"~[4][7]~[12][3]", "~[5][6]~[7][8] "};
+        QTest::newRow("closing blank needs no room")
+            << "~[4][7] ~[5][6] " << 7 << QStringList{"~[4][7]", "~[5][6] "};
+        QTest::newRow("answer wider than the line")
+            << "~[123456][7]" << 3 << QStringList{"~[123456]", "[7]"};
+        QTest::newRow("empty") << "" << 10 << QStringList{};
+    }
+    void lineas_de_soluciones() {
+        QFETCH(QString, texto);
+        QFETCH(int, ancho);
+        QFETCH(QStringList, lineas);
+        QCOMPARE(LineasSoluciones(texto, ancho, [](const QString& s) { return double(s.size()); }),
+                 lineas);
+    }
+
     // ---- draws of the column worksheets ----
 
     void columnas_sin_llevadas() {
@@ -511,6 +537,48 @@ private slots:
             QVERIFY2(plano.contains(SinBlancos(v)), qPrintable(v));
         QCOMPARE(p.pageLayout().pageSize().size(QPageSize::Millimeter).toSize(), QSize(210, 297));
         QCOMPARE(p.docName(), QStringLiteral("Zifra sumas restas cuentas"));
+    }
+
+    // The teacher reads each answer whole: a solutions line that wraps on the
+    // page breaks between two answers, never inside a number.
+    void soluciones_sin_numeros_partidos_data() {
+        QTest::addColumn<int>("informe");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("limite"); // of both mental windows
+        // Kinds whose five pages have lines too long for one line.
+        QTest::newRow("kind 3") << 1 << kConLlevadas << 11;
+        QTest::newRow("kind 4") << 1 << kConLlevadasTresFilas << 11;
+        QTest::newRow("simple, no limit") << 3 << 0 << 251;
+        QTest::newRow("combined, no limit") << 4 << 0 << 251;
+    }
+    void soluciones_sin_numeros_partidos() {
+        QFETCH(int, informe);
+        QFETCH(int, tipo);
+        QFETCH(int, limite);
+        Settings(limite, limite, limite, limite);
+        srand(18);
+        auto i = Informe(informe, tipo);
+        i->paginas = 5;
+        QPrinter p(QPrinter::HighResolution);
+        const QString ruta =
+            dir_.filePath(QStringLiteral("partidas%1_%2.pdf").arg(informe).arg(tipo));
+        APdf(p, ruta);
+        QVERIFY(i->Imprimir(&p));
+        // Only the solutions have brackets; every line of them holds whole answers.
+        static const QRegularExpression entera(QStringLiteral("^(~?\\[\\d+\\] ?)+$"));
+        QString memos;
+        int lineas = 0;
+        for (const QString& linea : TextoPdf(ruta).split(u'\n')) {
+            if (!linea.contains(u'[')) continue;
+            ++lineas;
+            memos += SinBlancos(linea);
+            QVERIFY2(entera.match(linea.trimmed()).hasMatch(), qPrintable(linea));
+        }
+        QString esperado;
+        for (const PaginaInforme& pag : i->Paginas())
+            esperado += pag.last().memo;
+        QCOMPARE(memos, SinBlancos(esperado)); // nothing lost or added
+        QVERIFY2(lineas > i->Paginas().size(), "some solutions line should wrap");
     }
 
     // ---- the pages dialog and the commands ----

@@ -259,4 +259,26 @@ QString SolucionesMental(const CuentaHoja* cuentas, int n) {
     return r + QLatin1Char(' ');
 }
 
+QStringList LineasSoluciones(const QString& texto, double ancho,
+                             const std::function<double(const QString&)>& ancho_de) {
+    QStringList lineas;
+    QString linea;
+    for (qsizetype desde = 0; desde < texto.size();) {
+        qsizetype hasta = texto.indexOf(QLatin1Char(']'), desde);
+        hasta = hasta < 0 ? texto.size() : hasta + 1;
+        while (hasta < texto.size() && texto[hasta] == QLatin1Char(' '))
+            ++hasta;
+        const QString respuesta = texto.mid(desde, hasta - desde);
+        desde = hasta;
+        // The blanks after a row's last answer take no room at a line's end.
+        if (!linea.isEmpty() && ancho_de((linea + respuesta).trimmed()) > ancho) {
+            lineas << linea.trimmed();
+            linea.clear();
+        }
+        linea += respuesta;
+    }
+    if (!linea.isEmpty()) lineas << linea;
+    return lineas;
+}
+
 } // namespace hojas

@@ -4,7 +4,9 @@
 #include "mental/calculo_mental.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace hojas {
 
@@ -88,5 +90,11 @@ CuentaHoja SortearFormaB(const AjustesMental& sumas, const AjustesMental& restas
 FilaInforme3 SortearFilaInforme3(const AjustesMental& sumas, const AjustesMental& restas);
 FilaInforme4 SortearFilaInforme4(const AjustesMental& sumas, const AjustesMental& restas);
 QString SolucionesMental(const CuentaHoja* cuentas, int n);
+
+// A page's solutions in lines no wider than ancho, as ancho_de measures
+// them. A line ends only after an answer's "]", so no number is split; a
+// single answer wider than the line keeps a line of its own.
+QStringList LineasSoluciones(const QString& texto, double ancho,
+                             const std::function<double(const QString&)>& ancho_de);
 
 } // namespace hojas

@@ -143,8 +143,14 @@ void InformeHoja::PintarBanda(QPainter& p, const BandaDetalle& b, int arriba) co
     if (!b.memo.isEmpty()) {
         fuente.setPixelSize(11);
         p.setFont(fuente);
-        p.drawText(diseno_.memo.translated(0, arriba),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, b.memo);
+        // Measured as drawText lays it out, on this device.
+        const auto ancho_de = [&p](const QString& s) {
+            return p.boundingRect(QRectF(0, 0, 1e6, 100), Qt::AlignLeft | Qt::TextSingleLine, s)
+                .width();
+        };
+        const QRect caja = diseno_.memo.translated(0, arriba);
+        p.drawText(caja, Qt::AlignLeft | Qt::AlignTop,
+                   LineasSoluciones(b.memo, caja.width(), ancho_de).join(QLatin1Char('\n')));
     }
 }
 
