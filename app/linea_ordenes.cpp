@@ -38,7 +38,12 @@ const char kUso[] =
     "                     siempre los mismos ejercicios\n"
     "  --sumas A,B        ajustes del cálculo mental, como en los menús de las\n"
     "  --restas A,B       ventanas: A es 10, 20, 30, 40, 50, 100 o sin (sin\n"
-    "                     límite); B igual, o fijo1 a fijo10\n"
+    "                     límite); B igual, o fijo1 a fijo10, o tabla1 a tabla10:\n"
+    "                       fijoN   el segundo número va de 0 a N, como en las\n"
+    "                               hojas que se imprimen desde el juego\n"
+    "                       tablaN  el segundo número es N en todas las cuentas\n"
+    "                               (tabla7: 0 + 7, 1 + 7, 2 + 7...; en las\n"
+    "                               restas 7 - 7, 8 - 7, 9 - 7...)\n"
     "  --resultados ARCHIVO.rsr   imprime todos los registros de ese archivo\n"
     "  --help             muestra esta ayuda\n";
 
@@ -95,7 +100,7 @@ int Entero(const QString& opcion, const QString& valor, int minimo, int maximo) 
 AjustesMental Ajustes(const QString& opcion, const QString& valor, TipoMental tipo) {
     const QStringList partes = valor.split(QLatin1Char(','));
     const QString mala = QStringLiteral("%1 %2: se espera A,B con A en 10, 20, 30, 40, 50, 100 o "
-                                        "sin, y B igual o de fijo1 a fijo10")
+                                        "sin, y B igual, de fijo1 a fijo10 o de tabla1 a tabla10")
                              .arg(opcion, valor);
     if (partes.size() != 2) throw OpcionMala{mala};
     AjustesMental a;
@@ -109,9 +114,11 @@ AjustesMental Ajustes(const QString& opcion, const QString& valor, TipoMental ti
     if (i2 >= 0) {
         a.limite2 = kRangosMental[i2].limite2;
     } else {
+        a.tabla = partes[1].startsWith(QLatin1String("tabla"));
+        const QLatin1String prefijo(a.tabla ? "tabla" : "fijo");
         bool ok = false;
         const int fijo =
-            partes[1].startsWith(QLatin1String("fijo")) ? partes[1].mid(4).toInt(&ok) : 0;
+            partes[1].startsWith(prefijo) ? partes[1].mid(prefijo.size()).toInt(&ok) : 0;
         if (!ok || fijo < 1 || fijo > kMaxFijo) throw OpcionMala{mala};
         a.limite2 = fijo;
     }

@@ -13,6 +13,9 @@ struct AjustesMental {
     int32_t limite1 = 11;
     int32_t limite2 = 11;
     Incognita incognita = Incognita::Resultado;
+    // Worksheets only, with a fixed limite2: every row takes that value as
+    // its second operand, where a fixed value otherwise draws from 0..N.
+    bool tabla = false;
 };
 
 constexpr int32_t kMaxFijo = 10;

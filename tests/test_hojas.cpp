@@ -87,6 +87,8 @@ class TestHojas : public QObject {
         AjustesCalculoMental(TipoMental::Sumas).limite2 = s2;
         AjustesCalculoMental(TipoMental::Restas).limite1 = r1;
         AjustesCalculoMental(TipoMental::Restas).limite2 = r2;
+        AjustesCalculoMental(TipoMental::Sumas).tabla = false;
+        AjustesCalculoMental(TipoMental::Restas).tabla = false;
     }
 
 private slots:
@@ -468,6 +470,67 @@ private slots:
         QCOMPARE(max_b, s2);
         QCOMPARE(max_m, r1);
         QCOMPARE(max_s, qMin(r1, r2));
+    }
+
+    // A table keeps its second operand in every exercise of both sheets;
+    // subtractions then take every minuend from N up, and none below.
+    void tablas_data() {
+        QTest::addColumn<int>("s2");
+        QTest::addColumn<bool>("tabla_sumas");
+        QTest::addColumn<int>("r1");
+        QTest::addColumn<int>("r2");
+        QTest::addColumn<bool>("tabla_restas");
+        QTest::newRow("both") << 7 << true << 21 << 4 << true;
+        QTest::newRow("additions only") << 3 << true << 11 << 5 << false;
+        QTest::newRow("subtractions only") << 5 << false << 11 << 9 << true;
+        QTest::newRow("10 under 11") << 10 << true << 11 << 10 << true;
+    }
+    void tablas() {
+        QFETCH(int, s2);
+        QFETCH(bool, tabla_sumas);
+        QFETCH(int, r1);
+        QFETCH(int, r2);
+        QFETCH(bool, tabla_restas);
+        Settings(11, s2, r1, r2);
+        AjustesMental& su = AjustesCalculoMental(TipoMental::Sumas);
+        AjustesMental& re = AjustesCalculoMental(TipoMental::Restas);
+        su.tabla = tabla_sumas;
+        re.tabla = tabla_restas;
+        // The second operand of an addition or a subtraction, and whether it
+        // may take that value.
+        auto Bien = [](int valor, int n, bool tabla) {
+            return tabla ? valor == n : valor >= 0 && valor <= n;
+        };
+        QSet<int> segundos_sumas, segundos_restas, minuendos;
+        for (int semilla = 1; semilla <= kSemillas; ++semilla) {
+            srand(unsigned(semilla));
+            const FilaInforme3 f3 = SortearFilaInforme3(su, re);
+            for (int e = 0; e < 4; ++e) {
+                const auto& t = f3.cuenta[e].termino;
+                const bool suma = e == 0 || e == 3;
+                QVERIFY(Bien(t[1], suma ? s2 : r2, suma ? tabla_sumas : tabla_restas));
+                QVERIFY(t[2] >= 0);
+                (suma ? segundos_sumas : segundos_restas) << t[1];
+                if (!suma) minuendos << t[0];
+            }
+            const FilaInforme4 f4 = SortearFilaInforme4(su, re);
+            for (int e = 0; e < 6; ++e) {
+                const auto& t = f4.cuenta[e].termino;
+                QVERIFY(t[3] >= 0);
+                if (kFormaB[e]) { // (s1 - s2) + p
+                    QVERIFY(Bien(t[1], r2, tabla_restas));
+                    QVERIFY(Bien(t[2], s2, tabla_sumas));
+                    QVERIFY(t[0] >= qMax(1, t[1]));
+                } else { // (p1 + p2) - s
+                    QVERIFY(Bien(t[1], s2, tabla_sumas));
+                    QVERIFY(Bien(t[2], r2, tabla_restas));
+                }
+            }
+        }
+        QCOMPARE(segundos_sumas.size(), tabla_sumas ? 1 : s2 + 1);
+        QCOMPARE(segundos_restas.size(), tabla_restas ? 1 : r2 + 1);
+        QCOMPARE(*std::min_element(minuendos.begin(), minuendos.end()), tabla_restas ? r2 : 0);
+        QCOMPARE(*std::max_element(minuendos.begin(), minuendos.end()), r1);
     }
 
     void mental_lee_las_ventanas() {

@@ -30,9 +30,12 @@ Salida Zifra(const QStringList& args) {
     return s;
 }
 
-QString Texto(const QString& pdf) {
+// With como_se_ve, pdftotext keeps the printed layout: one line per line.
+QString Texto(const QString& pdf, bool como_se_ve = false) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QStringList args{pdf, QStringLiteral("-")};
+    if (como_se_ve) args.prepend(QStringLiteral("-layout"));
+    p.start(QStringLiteral("pdftotext"), args);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -144,6 +147,40 @@ private slots:
         QVERIFY(vistos >= 10);
     }
 
+    // A real table: the second operand is N in every exercise, and every
+    // subtraction still has a minuend of N or more.
+    void tabla() {
+        const QString pdf = Ruta(QStringLiteral("tabla.pdf"));
+        QFile::remove(pdf);
+        const Salida s = Zifra({QStringLiteral("--hoja"), QStringLiteral("mental-simple"),
+                                QStringLiteral("--paginas"), QStringLiteral("3"),
+                                QStringLiteral("--sumas"), QStringLiteral("10,tabla7"),
+                                QStringLiteral("--restas"), QStringLiteral("20,tabla4"),
+                                QStringLiteral("--sin-soluciones"), QStringLiteral("--pdf"), pdf});
+        QCOMPARE(s.estado, 0);
+        // Laid out as printed: two exercises to a line, the minus printed as "_".
+        static const QRegularExpression cuenta(
+            QStringLiteral(R"((\d+|\.+)\s+([+_])\s+(\d+|\.+)\s+=\s+(\d+|\.+))"));
+        int sumas = 0, restas = 0;
+        for (auto m = cuenta.globalMatch(Texto(pdf, true)); m.hasNext();) {
+            const auto c = m.next();
+            bool ok1 = false, ok2 = false, ok3 = false;
+            int a = c.captured(1).toInt(&ok1);
+            int b = c.captured(3).toInt(&ok2);
+            const int r = c.captured(4).toInt(&ok3);
+            QVERIFY2(ok3 && ok1 != ok2, qPrintable(c.captured(0))); // one term is dots
+            const bool suma = c.captured(2) == QLatin1String("+");
+            if (!ok1) a = suma ? r - b : r + b;
+            if (!ok2) b = suma ? r - a : a - r;
+            QVERIFY2(b == (suma ? 7 : 4), qPrintable(c.captured(0)));
+            QVERIFY2(r >= 0 && a <= (suma ? 11 : 21), qPrintable(c.captured(0)));
+            ++(suma ? sumas : restas);
+        }
+        // Three pages of six rows, two of each in a row.
+        QCOMPARE(sumas, 36);
+        QCOMPARE(restas, 36);
+    }
+
     void resultados_con_enie() {
         QByteArray archivo = Registro72("KORU SUMARESTA RES");
         archivo += Registro72(QByteArray("\xA5o\xA4o")); // "Ñoño" in CP850
@@ -211,6 +248,10 @@ private slots:
                                   << 2 << "--longitud 400";
         QTest::newRow("sumas") << hoja({QStringLiteral("--sumas"), QStringLiteral("10,fijo11")})
                                << 2 << "--sumas 10,fijo11";
+        for (const char* tabla : {"tabla0", "tabla11", "tablax", "tabla"})
+            QTest::newRow(tabla) << hoja({QStringLiteral("--restas"),
+                                          QStringLiteral("20,") + QLatin1String(tabla)})
+                                 << 2 << QStringLiteral("--restas 20,") + QLatin1String(tabla);
         // The subtraction window's refusal, with its words.
         QTest::newRow("restas mayor") << hoja({QStringLiteral("--restas"), QStringLiteral("10,20")})
                                       << 2 << "'mayor' que el del minuendo";
@@ -269,8 +310,9 @@ private slots:
         const Salida s = Zifra({QStringLiteral("--help")});
         QCOMPARE(s.estado, 0);
         const QString t = QString::fromUtf8(s.out);
-        for (const char* parte : {"Uso:", "--hoja TIPO", "--resultados ARCHIVO.rsr",
-                                  "--sin-soluciones", "mental-combinado", "fijo1 a fijo10"})
+        for (const char* parte :
+             {"Uso:", "--hoja TIPO", "--resultados ARCHIVO.rsr", "--sin-soluciones",
+              "mental-combinado", "fijo1 a fijo10", "tabla1 a tabla10"})
             QVERIFY2(t.contains(QString::fromUtf8(parte)), parte);
     }
 };

@@ -176,15 +176,21 @@ QString Espaciado(const QString& numero) {
     return r;
 }
 
+namespace {
+int32_t Segundo(const AjustesMental& a) {
+    return a.tabla ? a.limite2 : Aleatorio(a.limite2 + 1);
+}
+} // namespace
+
 void SortearParSuma(const AjustesMental& sumas, int32_t& a, int32_t& b) {
     a = Aleatorio(sumas.limite1 + 1);
-    b = Aleatorio(sumas.limite2 + 1);
+    b = Segundo(sumas);
 }
 
 void SortearParResta(const AjustesMental& restas, int32_t& m, int32_t& s) {
     do {
         m = Aleatorio(restas.limite1 + 1);
-        s = Aleatorio(restas.limite2 + 1);
+        s = Segundo(restas);
     } while (s > m);
 }
 
@@ -195,8 +201,8 @@ CuentaHoja SortearFormaA(const AjustesMental& sumas, const AjustesMental& restas
     int32_t p1, p2, s;
     do {
         p1 = Aleatorio(sumas.limite1 + 1);
-        p2 = Aleatorio(sumas.limite2 + 1);
-        s = Aleatorio(restas.limite2 + 1);
+        p2 = Segundo(sumas);
+        s = Segundo(restas);
     } while (p1 + p2 < s);
     c.termino[0] = p1;
     c.termino[1] = p2;
@@ -213,8 +219,8 @@ CuentaHoja SortearFormaB(const AjustesMental& sumas, const AjustesMental& restas
     do {
         s1 = Aleatorio(restas.limite1 + 1);
         if (s1 == 0) s1 = 1;
-        s2 = Aleatorio(restas.limite2 + 1);
-        p = Aleatorio(sumas.limite2 + 1);
+        s2 = Segundo(restas);
+        p = Segundo(sumas);
     } while (s1 < s2);
     c.termino[0] = s1;
     c.termino[1] = s2;

@@ -79,7 +79,8 @@ struct FilaInforme4 {
 };
 constexpr bool kFormaB[6] = {false, false, true, false, true, true};
 
-// Both ends of each range are included.
+// Both ends of each range are included. A table's second operand never
+// changes, so its subtractions draw the minuend again until it is that large.
 void SortearParSuma(const AjustesMental& sumas, int32_t& a, int32_t& b);
 void SortearParResta(const AjustesMental& restas, int32_t& m, int32_t& s);
 // (p1 + p2) - s = r, never negative.
