@@ -315,6 +315,25 @@ private slots:
               "mental-combinado", "fijo1 a fijo10", "tabla1 a tabla10"})
             QVERIFY2(t.contains(QString::fromUtf8(parte)), parte);
     }
+
+    // Whatever --help offers, the man page explains too.
+    void pagina_de_manual() {
+        QFile f(QStringLiteral(ZIFRA_MANUAL));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString manual = QString::fromUtf8(f.readAll());
+        const QString ayuda = QString::fromUtf8(Zifra({QStringLiteral("--help")}).out);
+        static const QRegularExpression opcion(QStringLiteral("--[a-z-]+"));
+        QStringList vistas;
+        for (auto m = opcion.globalMatch(ayuda); m.hasNext();)
+            vistas << m.next().captured(0);
+        vistas.removeDuplicates();
+        QVERIFY(vistas.size() >= 9);
+        for (QString o : vistas)
+            QVERIFY2(manual.contains(o.replace(QLatin1Char('-'), QLatin1String("\\-"))),
+                     qPrintable(o));
+        for (const char* valor : {"fijo1", "tabla1", "mental\\-combinado", "ESTADO DE SALIDA"})
+            QVERIFY2(manual.contains(QString::fromUtf8(valor)), valor);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLineaOrdenes)
