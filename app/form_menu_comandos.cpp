@@ -20,7 +20,7 @@
 
 namespace {
 const QString kAutor =
-    QStringLiteral("\nZifra Sumas y Restas\n\nAutores: the Zifra project contributors\n");
+    QStringLiteral("\nZifra Sumas y Restas\n\nAutores: los colaboradores del proyecto Zifra\n");
 } // namespace
 
 void TForm_menu::ConectarComandos() {

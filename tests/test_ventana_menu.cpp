@@ -34,6 +34,7 @@ const QString kAvisoPantalla = QStringLiteral(
     "visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a 640x480.\n");
 const QString kPreguntaTerminar =
     QStringLiteral("\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n");
+const QString kAutores = QStringLiteral("Autores: los colaboradores del proyecto Zifra");
 const QString kPreguntaSinGuardar = QStringLiteral(
     "\nLos resultados actuales no se han guardado.\n¿ Deseas volver para poder guardarlos "
     "(Opción 'Control de resultados) ?\n");
@@ -757,8 +758,7 @@ private slots:
         QCOMPARE(buzon_.mensajes.size(), 1);
         QVERIFY(buzon_.mensajes.first().texto.endsWith(
             QStringLiteral("\nFalta el archivo 'htm' de información.")));
-        QVERIFY(buzon_.mensajes.first().texto.contains(
-            QStringLiteral("the Zifra project contributors")));
+        QVERIFY(buzon_.mensajes.first().texto.contains(kAutores));
 
         QFile f(QStringLiteral("cuentas.htm"));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -768,8 +768,8 @@ private slots:
         QCOMPARE(buzon_.mensajes.size(), 1);
 
         A("Autor1")->trigger();
-        QVERIFY(buzon_.mensajes.last().texto.contains(
-            QStringLiteral("the Zifra project contributors")));
+        QCOMPARE(buzon_.mensajes.last().texto,
+                 QStringLiteral("\nZifra Sumas y Restas\n\n") + kAutores + QLatin1Char('\n'));
     }
 
     void animaciones_una_vez() {
