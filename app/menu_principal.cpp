@@ -69,6 +69,13 @@ const ElementoMenu kMenuPrincipal[] = {
 const int kElementosMenuPrincipal = sizeof kMenuPrincipal / sizeof kMenuPrincipal[0];
 
 namespace {
+// The keys desktop users try first. They work from any window of the game;
+// Ctrl+Q still asks before quitting.
+const struct {
+    const char* nombre;
+    const char* teclas;
+} kAtajos[] = {{"Ayuda2", "F1"}, {"Terminar1", "Ctrl+Q"}};
+
 void Preparar(QAction* a, const ElementoMenu& e) {
     a->setObjectName(QString::fromUtf8(e.nombre));
     a->setStatusTip(QString::fromUtf8(e.pista));
@@ -76,6 +83,11 @@ void Preparar(QAction* a, const ElementoMenu& e) {
     a->setCheckable(e.marcable);
     a->setChecked(e.marcado);
     a->setVisible(e.visible);
+    for (const auto& atajo : kAtajos)
+        if (qstrcmp(atajo.nombre, e.nombre) == 0) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(atajo.teclas)));
+            a->setShortcutContext(Qt::ApplicationShortcut);
+        }
 }
 } // namespace
 

@@ -120,16 +120,18 @@ private slots:
         QTest::addColumn<QString>("pista");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<bool>("marcado");
+        QTest::addColumn<QKeySequence>("atajo");
         auto fila = [](const char* nombre, const char* menu, const char* texto, const char* pista,
-                       bool visible = true, bool marcado = false) {
+                       bool visible = true, bool marcado = false, const char* atajo = "") {
             QTest::newRow(nombre) << QString::fromUtf8(menu) << QString::fromUtf8(texto)
-                                  << QString::fromUtf8(pista) << visible << marcado;
+                                  << QString::fromUtf8(pista) << visible << marcado
+                                  << QKeySequence(QString::fromLatin1(atajo));
         };
         // clang-format off
         fila("Iniciarnuevojuego1", "Opciones1", "Iniciar &nueva jugada...", "Iniciar nuevo juego, con nuevos jugadores y nuevos resultados");
         fila("Los10mejoresjugadores1", "Opciones1", "&Los 10 mejores jugadores...", "Lista de los 10 mejores jugadores");
         fila("Directoriodepuntuaciones1", "Opciones1", "Directorio de puntuaciones...", "", false);
-        fila("Terminar1", "Opciones1", "&Terminar", "Acabar el juego");
+        fila("Terminar1", "Opciones1", "&Terminar", "Acabar el juego", true, false, "Ctrl+Q");
         fila("m_sumasyrestasSin", "Juegos1", "&Sumas y Restas  SIN  llevarse", "Jugar con sumas  y restas, ambas  SIN  llevarse");
         fila("m_sumasCon_restasSin", "Juegos1", "S&umas  CON  llevadas, Restas  SIN  llevadas", "Jugar con sumas  de  llevadas (2 filas) y  con  restas  SIN  llevadas");
         fila("SumasCONllevadasRestasSINllevadasmsdifcil1", "Juegos1", "Sumas  CON  lle&vadas, Restas  SIN  llevadas, más difícil", "Jugar con sumas  de  llevadas (3 filas)  y  con  restas  SIN  llevadas");
@@ -159,7 +161,7 @@ private slots:
         fila("Leerjugadoresdearchivo1", "Resultados1", "&Leer jugadores y resultados de archivo...", "Leer jugadores y resultados de un archivo, para jugar con ellos");
         fila("Agnadirnuevosjugadores1", "Resultados1", "&Añadir nuevos jugadores...", "Añade más jugadores para jugar");
         fila("Controlderesultados1", "Resultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados");
-        fila("Ayuda2", "Ayuda1", "A&yuda", "");
+        fila("Ayuda2", "Ayuda1", "A&yuda", "", true, false, "F1");
         fila("Autor1", "Ayuda1", "&Autor...", "");
         fila("Versin1", "Ayuda1", "&Versión y contacto...", "");
         fila("Opciones1", "", "&Opciones", "");
@@ -175,8 +177,10 @@ private slots:
         QFETCH(QString, pista);
         QFETCH(bool, visible);
         QFETCH(bool, marcado);
+        QFETCH(QKeySequence, atajo);
         QAction* a = Form_menu->findChild<QAction*>(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(a);
+        QCOMPARE(a->shortcut(), atajo);
         QCOMPARE(a->text(), texto);
         QCOMPARE(a->statusTip(), pista);
         QCOMPARE(a->isVisible(), visible);
@@ -770,6 +774,19 @@ private slots:
         A("Autor1")->trigger();
         QCOMPARE(buzon_.mensajes.last().texto,
                  QStringLiteral("\nZifra Sumas y Restas\n\n") + kAutores + QLatin1Char('\n'));
+    }
+
+    // The keys a desktop user tries first; Ctrl+Q asks as the menu does.
+    void atajos_de_teclado() {
+        Arrancar();
+        Form_menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form_menu));
+        QTest::keyClick(Form_menu, Qt::Key_F1);
+        QCOMPARE(abiertos_, QStringList{QDir(dir_->path()).filePath(QStringLiteral("ayuda.htm"))});
+        QTest::keyClick(Form_menu, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(buzon_.Textos(), QStringList{kPreguntaTerminar});
+        QVERIFY(!juego.terminando); // answered No
+        QVERIFY(Form_menu->isVisible());
     }
 
     void animaciones_una_vez() {
