@@ -5,8 +5,8 @@
 #include "app/panel_juego.h"
 #include "app/servicios.h"
 #include "app/ventanas.h"
-#include "platform/escritorio.h"
 #include "platform/mensajes.h"
+#include "platform/visor_pagina.h"
 #include "players/form_jugadores.h"
 #include "players/turnos.h"
 #include "results/form_puntos.h"
@@ -247,8 +247,8 @@ void TForm_menu::Terminar1Click() {
 
 void TForm_menu::Ayuda2Click() {
     VolverAlDirectorioInicial();
-    // Handed to the desktop without a test: a missing page shows nothing.
-    plataforma::AbrirDocumento(RutaDeInicio(QStringLiteral("ayuda.htm")));
+    // Not checked first: whoever shows the page says when it is missing.
+    plataforma::MostrarPagina(RutaDeInicio(QStringLiteral("ayuda.htm")), this);
 }
 
 void TForm_menu::Autor1Click() {
@@ -258,7 +258,7 @@ void TForm_menu::Autor1Click() {
 void TForm_menu::Versin1Click() {
     VolverAlDirectorioInicial();
     if (ExisteArchivo(QStringLiteral("cuentas.htm")))
-        plataforma::AbrirDocumento(RutaDeInicio(QStringLiteral("cuentas.htm")));
+        plataforma::MostrarPagina(RutaDeInicio(QStringLiteral("cuentas.htm")), this);
     else
         plataforma::Informar(kAutor + QStringLiteral("\nFalta el archivo 'htm' de información."));
 }

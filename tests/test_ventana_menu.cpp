@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -787,6 +788,73 @@ private slots:
         QCOMPARE(buzon_.Textos(), QStringList{kPreguntaTerminar});
         QVERIFY(!juego.terminando); // answered No
         QVERIFY(Form_menu->isVisible());
+    }
+
+    // With no viewer on the desktop, the page opens in a window of the game.
+    void paginas_sin_visor_data() {
+        QTest::addColumn<QString>("accion");
+        QTest::addColumn<QString>("pagina");
+        QTest::addColumn<bool>("existe");
+        QTest::addColumn<QString>("titulo");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("help") << "Ayuda2"
+                              << "ayuda.htm" << true << "Página de prueba"
+                              << "Texto de la página";
+        QTest::newRow("version") << "Versin1"
+                                 << "cuentas.htm" << true << "Página de prueba"
+                                 << "Texto de la página";
+        QTest::newRow("help missing") << "Ayuda2"
+                                      << "ayuda.htm" << false << "Zifra Sumas y Restas"
+                                      << "ayuda.htm";
+    }
+    void paginas_sin_visor() {
+        QFETCH(QString, accion);
+        QFETCH(QString, pagina);
+        QFETCH(bool, existe);
+        QFETCH(QString, titulo);
+        QFETCH(QString, texto);
+        plataforma::FijarAbridorDocumentos([this](const QString& r) {
+            abiertos_ << r;
+            return false;
+        });
+        if (existe) {
+            QFile f(pagina);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html><head><meta charset=\"utf-8\"><title>Página de prueba</title></head>"
+                    "<body><p>Texto de la página</p></body></html>");
+        }
+        Arrancar();
+        Form_menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form_menu));
+        A(accion.toLatin1().constData())->trigger();
+        QCOMPARE(abiertos_, QStringList{QDir(dir_->path()).filePath(pagina)}); // asked first
+        auto* visor = Form_menu->findChild<QWidget*>(QStringLiteral("VisorPagina"));
+        QVERIFY(visor);
+        QVERIFY(visor->isWindow());
+        QVERIFY(visor->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), visor); // over the game, not beside it
+        QVERIFY(!visor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(visor->windowTitle(), titulo);
+        auto* pag = visor->findChild<QTextBrowser*>(QStringLiteral("TextBrowser_pagina"));
+        QVERIFY(pag);
+        QVERIFY2(pag->toPlainText().contains(texto), qPrintable(pag->toPlainText()));
+        QTRY_VERIFY(pag->hasFocus());
+        auto* cerrar = visor->findChild<QPushButton*>(QStringLiteral("Button_cerrar"));
+        QVERIFY(cerrar);
+        QCOMPARE(cerrar->text(), QStringLiteral("&Cerrar"));
+        for (QWidget* w : {static_cast<QWidget*>(pag), static_cast<QWidget*>(cerrar)}) {
+            QVERIFY(!w->accessibleName().isEmpty());
+            QVERIFY(!w->accessibleDescription().isEmpty());
+        }
+        // Asked again, the same window comes back.
+        QTest::mouseClick(cerrar, Qt::LeftButton);
+        QVERIFY(!visor->isVisible());
+        A(accion.toLatin1().constData())->trigger();
+        QCOMPARE(Form_menu->findChildren<QWidget*>(QStringLiteral("VisorPagina")).size(), 1);
+        QVERIFY(visor->isVisible());
+        QTest::mouseClick(cerrar, Qt::LeftButton);
+        QVERIFY(!visor->isVisible());
+        QCOMPARE(buzon_.mensajes.size(), 0);
     }
 
     void animaciones_una_vez() {
