@@ -25,6 +25,11 @@ add_custom_target(iconos_tema ALL DEPENDS ${ZIFRA_ICONOS_TEMA})
 # The 256 px source is made by the resources target.
 add_dependencies(iconos_tema recursos_generados)
 
+# Software centres fetch the README's screenshots from here; the name
+# follows the reverse-DNS id of the component.
+set(ZIFRA_URL_CAPTURAS "https://zifra.org/docs" CACHE STRING
+    "Web folder holding the docs/*.png screenshots, for the AppStream file")
+
 # A fixed date when SOURCE_DATE_EPOCH is set keeps the package reproducible.
 string(TIMESTAMP ZIFRA_FECHA "%Y-%m-%d" UTC)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${ZIFRA_ID}.metainfo.xml

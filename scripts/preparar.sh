@@ -11,10 +11,12 @@ paquetes=(
   fonts-liberation
 )
 # Only the tests need these: reading PDFs back, a print server of their own
-# with a PDF queue, and a display of their own with a window manager.
+# with a PDF queue, a display of their own with a window manager, and the
+# validators of the menu entry and AppStream file.
 if [ "${1:-}" = "--pruebas" ]; then
   paquetes+=(poppler-utils cups cups-client printer-driver-cups-pdf)
   paquetes+=(xvfb openbox xdotool x11-utils)
+  paquetes+=(desktop-file-utils appstream)
 fi
 
 bash scripts/instalar_paquetes.sh "${paquetes[@]}"

@@ -1,10 +1,11 @@
 # Installs the build into PREFIX and checks that the installed tree holds
 # everything the program and the desktop look for, then runs the launcher.
-#   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P comprobar.cmake
+#   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -DFUENTES=<source folder>
+#         -P comprobar.cmake
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT BUILD OR NOT PREFIX)
-  message(FATAL_ERROR "uso: cmake -DBUILD=... -DPREFIX=... -P comprobar.cmake")
+if(NOT BUILD OR NOT PREFIX OR NOT FUENTES)
+  message(FATAL_ERROR "uso: cmake -DBUILD=... -DPREFIX=... -DFUENTES=... -P comprobar.cmake")
 endif()
 
 set(FALLOS 0)
@@ -72,6 +73,19 @@ if(texto MATCHES "@ZIFRA_[A-Z]+@")
   fallo("el lanzador tiene variables sin sustituir")
 endif()
 
+# Software centres and menus read these; their validators must have nothing
+# to say, not even a hint.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
+find_program(APPSTREAMCLI appstreamcli REQUIRED)
+function(validar ruta)
+  execute_process(COMMAND ${ARGN} "${ruta}" RESULT_VARIABLE rc OUTPUT_VARIABLE salida
+                  ERROR_VARIABLE salida)
+  if(NOT rc EQUAL 0 OR (salida AND NOT salida MATCHES "^[\n ]*✔ Validation was successful[^\n]*\n*$"))
+    fallo("${ruta}: ${ARGV1} no lo da por bueno (${rc}):\n${salida}")
+    set(FALLOS ${FALLOS} PARENT_SCOPE)
+  endif()
+endfunction()
+
 set(ESCRITORIO "${CMAKE_INSTALL_DATADIR}/applications/${ID}.desktop")
 if(EXISTS "${ESCRITORIO}")
   file(STRINGS "${ESCRITORIO}" lineas)
@@ -80,6 +94,7 @@ if(EXISTS "${ESCRITORIO}")
       fallo("${ESCRITORIO} no tiene la línea ${esperada}")
     endif()
   endforeach()
+  validar("${ESCRITORIO}" "${DESKTOP_FILE_VALIDATE}")
 else()
   fallo("falta ${ESCRITORIO}")
 endif()
@@ -96,6 +111,19 @@ if(EXISTS "${METAINFO}")
   if(texto MATCHES "@[A-Z_]+@")
     fallo("${METAINFO} tiene variables sin sustituir")
   endif()
+  validar("${METAINFO}" "${APPSTREAMCLI}" validate --no-net)
+  # Every screenshot the README shows, software centres show too.
+  file(READ "${FUENTES}/README.md" readme)
+  string(REGEX MATCHALL "\\(docs/[^)]+\\.png\\)" capturas "${readme}")
+  if(NOT capturas)
+    fallo("el README no enseña ninguna captura")
+  endif()
+  foreach(captura IN LISTS capturas)
+    string(REGEX REPLACE "^\\(docs/(.+)\\)$" "\\1" captura "${captura}")
+    if(NOT texto MATCHES "<image>https://[^<]+/${captura}</image>")
+      fallo("${METAINFO} no lista la captura ${captura} del README")
+    endif()
+  endforeach()
 else()
   fallo("falta ${METAINFO}")
 endif()
