@@ -241,6 +241,50 @@ private slots:
         QVERIFY(Marcas(v).isEmpty());
     }
 
+    void marcas_dejan_leer_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::newRow("restas4b") << 440;
+        QTest::newRow("restas5") << 50;
+    }
+    // A crossed-out digit can still be read, and the borrowed ten is a small
+    // raised "1" that never reads as a digit of the number.
+    void marcas_dejan_leer() {
+        QFETCH(int, codigo);
+        const int n = codigo == 440 ? 3 : 4;
+        const Operacion op = Op(8888, 1111, n); // eights: the most ink to cover
+        VentanaResta* v = Abrir(codigo, 2, 0, &op);
+        QVERIFY(QTest::qWaitForWindowExposed(v));
+        for (int c = 1; c < n; ++c) {
+            QLabel* cifra = v->Cifra(0, c);
+            QLabel* tachon = v->Marca(TipoMarca::Koru, c);
+            const QImage limpia = v->grab(cifra->geometry()).toImage();
+            tachon->show();
+            const QImage tachada = v->grab(cifra->geometry()).toImage();
+            tachon->hide();
+            int tinta = 0, tapada = 0;
+            for (int y = 0; y < limpia.height(); ++y)
+                for (int x = 0; x < limpia.width(); ++x)
+                    if (qGray(limpia.pixel(x, y)) < 64) {
+                        ++tinta;
+                        if (qGray(tachada.pixel(x, y)) >= 64) ++tapada;
+                    }
+            QVERIFY(tinta > 100);
+            // The bold X of old covered 62%; a pen stroke about a sixth.
+            QVERIFY2(tapada * 4 < tinta,
+                     qPrintable(QStringLiteral("column %1: %2 of %3 ink pixels covered")
+                                    .arg(c)
+                                    .arg(tapada)
+                                    .arg(tinta)));
+        }
+        for (int c = 0; c < n - 1; ++c) {
+            QLabel* cifra = v->Cifra(0, c);
+            QLabel* uno = v->Marca(TipoMarca::Ayuda, c);
+            QVERIFY(uno->font().pixelSize() * 2 <= cifra->font().pixelSize());
+            QVERIFY2(uno->geometry().bottom() < cifra->geometry().center().y(),
+                     "the borrowed ten sits level with the digit");
+        }
+    }
+
     void manual() {
         const Operacion op = Op(305, 127, 3); // units borrow; tens do not under method 2
         VentanaResta* v = Abrir(440, 2, 2, &op);

@@ -7,6 +7,7 @@
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
+#include "written/tachon.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,21 +41,24 @@ VentanaResta::VentanaResta(const DefinicionVentana& def, QWidget* parent)
     for (int c = 0; c < n; ++c) {
         const QString col = QLatin1String(kColumna[c]);
         const int x = def.izquierdas[c];
+        // Small and raised against the digit's upper left, like a teacher's
+        // pen: "9 7 4" with its tens never reads as "91714".
         if (c < n - 1)
             marcas_[int(TipoMarca::Ayuda)][c] =
                 ::Marca(this, QStringLiteral("Label_ayuda_%1").arg(col), QStringLiteral("1 "),
-                        QRect(x - 14, top1, 26, 56), 40, Qt::red, true);
+                        QRect(x - 2, top1 + 2, 18, 24), 20, Qt::red, false);
         if (c >= 1 && c < n - 1)
             marcas_[int(TipoMarca::Ayuda2)][c] =
                 ::Marca(this, QStringLiteral("Label_ayuda2_%1").arg(col), QStringLiteral("1  "),
-                        QRect(x + 2, 2, 22, 30), 22, Qt::red, true);
+                        QRect(x + 14, 0, 14, 18), 14, Qt::red, false);
         if (c >= 1) {
             marcas_[int(TipoMarca::Mas1)][c] =
                 ::Marca(this, QStringLiteral("Label_mas1_%1").arg(col), QStringLiteral("+1"),
                         QRect(x + 8, top2 - 14, 34, 20), 18, Qt::blue, false);
-            marcas_[int(TipoMarca::Koru)][c] =
-                ::Marca(this, QStringLiteral("Label_koru_%1").arg(col), QStringLiteral("X"),
-                        QRect(x, top1, 51, 56), 48, Qt::gray, false);
+            auto* tachon = new Tachon(QStringLiteral("Label_koru_%1").arg(col), this,
+                                      QRect(x, top1, 51, 56), QColor(0x70, 0x70, 0x70));
+            tachon->hide();
+            marcas_[int(TipoMarca::Koru)][c] = tachon;
             marcas_[int(TipoMarca::Menos1)][c] =
                 ::Marca(this, QStringLiteral("Label_menos1_%1").arg(col), QString(),
                         QRect(x + 20, 2, 30, 30), 24, Qt::blue, false);
