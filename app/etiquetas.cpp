@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 
 QLabel* EtiquetaCifra(const QString& nombre, QWidget* padre, const QRect& r, int letra,
@@ -19,6 +20,12 @@ QLabel* EtiquetaCifra(const QString& nombre, QWidget* padre, const QRect& r, int
     p.setColor(QPalette::WindowText, color);
     l->setPalette(p);
     return l;
+}
+
+QFont LetraQueCabe(QFont letra, const QString& texto, int ancho, int minimo) {
+    while (letra.pixelSize() > minimo && QFontMetrics(letra).horizontalAdvance(texto) > ancho)
+        letra.setPixelSize(letra.pixelSize() - 1);
+    return letra;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "app/form_menu.h"
 
+#include "app/etiquetas.h"
 #include "app/fondo.h"
 #include "app/imagen_animada.h"
 #include "app/juego.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -30,6 +30,9 @@ const QColor kColorVentana(0xA6, 0xCA, 0xF0);
 const QColor kAzulPanel(0x00, 0x80, 0xFF);
 const QColor kMagentaPanel(0xB7, 0x00, 0xB7);
 const QColor kAmarilloPista(0xFF, 0xFF, 0x80);
+// The player's name, in pixels; a long name shrinks down to the smallest.
+constexpr int kLetraNombre = 18;
+constexpr int kLetraNombreMinima = 9;
 
 QLabel* Etiqueta(const char* nombre, const QString& texto, QWidget* padre) {
     auto* l = new QLabel(texto, padre);
@@ -79,9 +82,7 @@ QLabel* EtiquetaDePanel(const char* nombre, const QString& texto, const QColor& 
     QFont f = Letra(24, true, true, QStringLiteral("Liberation Serif"));
     f.setStyleHint(QFont::Serif);
     // Where that face is missing, a wider serif shrinks until the caption fits.
-    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(texto) > 440)
-        f.setPixelSize(f.pixelSize() - 1);
-    l->setFont(f);
+    l->setFont(LetraQueCabe(f, texto, 440, 12));
     ColorTexto(l, color);
     return l;
 }
@@ -126,7 +127,7 @@ void TForm_menu::CrearControles() {
     Label_nombrejugador =
         Etiqueta("Label_nombrejugador", QStringLiteral("Sin nombre"), GroupBox_jugador);
     Label_nombrejugador->setGeometry(14, 19, 248, 25);
-    Label_nombrejugador->setFont(Letra(18, true));
+    Label_nombrejugador->setFont(Letra(kLetraNombre, true));
     plataforma::PonerPista(Label_nombrejugador,
                            QStringLiteral("Jugador/a que tiene el turno para jugar"));
     Color95Button_jugadoranterior =
@@ -284,6 +285,13 @@ bool TForm_menu::eventFilter(QObject* o, QEvent* e) {
         if (primer_tick_) Timer_icono->start();
     }
     return QMainWindow::eventFilter(o, e);
+}
+
+void TForm_menu::MostrarNombreJugador(const QString& nombre) {
+    Label_nombrejugador->setText(nombre);
+    Label_nombrejugador->setFont(LetraQueCabe(Letra(kLetraNombre, true), nombre,
+                                              Label_nombrejugador->contentsRect().width(),
+                                              kLetraNombreMinima));
 }
 
 void TForm_menu::ActualizarBotonesTurno() {

@@ -21,6 +21,8 @@ public:
     ~TForm_menu() override;
 
     QAction* Accion(const char* nombre) const;
+    // Shrunk to fit: nineteen capitals fill the panel.
+    void MostrarNombreJugador(const QString& nombre);
     // Both turn buttons work only with two players or more.
     void ActualizarBotonesTurno();
 

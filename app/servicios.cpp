@@ -100,7 +100,7 @@ void MostrarPuntos() {
 void MostrarJugadorActual() {
     if (!Form_menu || !HayJugadorActual()) return;
     const int k = juego.jugador_actual;
-    Form_menu->Label_nombrejugador->setText(NombreJugador(k));
+    Form_menu->MostrarNombreJugador(NombreJugador(k));
     Form_menu->Label_puntos->setText(QString::number(juego.puntos[k].puntos));
     Form_menu->Label_pacertadas->setText(QString::number(Suma(juego.jugadores[k - 1].aciertos)));
     Form_menu->Label_pfalladas->setText(QString::number(Suma(juego.jugadores[k - 1].fallos)));

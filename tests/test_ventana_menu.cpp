@@ -286,6 +286,31 @@ private slots:
         QCOMPARE(juego.jugador_actual, 1);
     }
 
+    void nombre_largo_cabe_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("encoge");
+        QTest::newRow("short") << "Lucía" << false;
+        QTest::newRow("19 W") << "WWWWWWWWWWWWWWWWWWW" << true;
+        QTest::newRow("19 M") << "MMMMMMMMMMMMMMMMMMM" << true;
+        QTest::newRow("19 Ñ") << "ÑÑÑÑÑÑÑÑÑÑÑÑÑÑÑÑÑÑÑ" << true;
+    }
+    // Any name the players dialog takes (19 letters) shows whole.
+    void nombre_largo_cabe() {
+        QFETCH(QString, nombre);
+        QFETCH(bool, encoge);
+        Arrancar();
+        juego.num_jugadores = 0;
+        GuardarJugadores({QStringLiteral("Ana"), nombre});
+        JugadorSiguiente();
+        QLabel* l = Form_menu->Label_nombrejugador;
+        QCOMPARE(l->text(), nombre);
+        QVERIFY2(l->fontMetrics().horizontalAdvance(nombre) <= l->contentsRect().width(),
+                 qPrintable(QString::number(l->fontMetrics().horizontalAdvance(nombre))));
+        QCOMPARE(l->font().pixelSize() < 18, encoge);
+        JugadorAnterior();
+        QCOMPARE(l->font().pixelSize(), 18);
+    }
+
     void reloj_cada_segundo() {
         Arrancar();
         juego.contando_tiempo = 1;
