@@ -6,7 +6,7 @@
 namespace plataforma {
 namespace {
 bool g_instantaneas = false;
-ObservadorEsperas g_observador;
+ObservadorEsperas g_observador_esperas;
 
 QElapsedTimer& Reloj() {
     static QElapsedTimer reloj = [] {
@@ -34,10 +34,10 @@ bool EsperasInstantaneas() {
 }
 
 void FijarObservadorEsperas(ObservadorEsperas o) {
-    g_observador = std::move(o);
+    g_observador_esperas = std::move(o);
 }
 void AvisarEspera(uint32_t ms) {
-    if (g_observador) g_observador(ms);
+    if (g_observador_esperas) g_observador_esperas(ms);
 }
 
 } // namespace plataforma
