@@ -7,7 +7,7 @@
 #include "worksheets/form_paginas.h"
 #include "worksheets/hojas.h"
 #include "worksheets/impresion_hojas.h"
-#include "worksheets/informe.h"
+#include "worksheets/informes_hojas.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "results/archivo_resultados.h"
 #include "worksheets/form_paginas.h"
 #include "worksheets/hojas.h"
-#include "worksheets/informe.h"
+#include "worksheets/informes_hojas.h"
 
 #include <QAction>
 #include <QDir>
