@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -93,12 +95,21 @@ Operacion Op(int arriba, int abajo, int columnas) {
     return op;
 }
 
-// A child's mistake in one window: makes it, then says which box the next
-// key must reach and the key that is right there.
+// A child's mistake in one window, then the right answer. `cometer` makes the
+// mistake and says which box the keyboard must come back to; `acertar`
+// types the right keys; `llego` says they reached the box.
 struct Fallo {
     int32_t codigo;
-    std::function<QLineEdit*(QWidget* ventana, QString& tecla_buena)> cometer;
+    std::function<QLineEdit*(QWidget* ventana)> cometer;
+    std::function<void(QWidget* ventana)> acertar;
+    std::function<bool(QWidget* ventana)> llego;
 };
+
+// The accelerator clicks a moment later, as a click is animated.
+bool MeLlevo(VentanaResta* v) {
+    Teclas(QStringLiteral("alt+m"));
+    return QTest::qWaitFor([v] { return !v->Color95Button_ayuda->isVisible(); }, 5000);
+}
 
 } // namespace
 
@@ -149,92 +160,111 @@ private slots:
     void teclado_tras_el_aviso_data() {
         QTest::addColumn<int>("fallo");
         QTest::addColumn<bool>("con_raton");
-        const char* nombres[] = {"cifra", "llevada", "lo siento", "cálculo mental"};
-        for (int f = 0; f < 4; ++f) {
-            QTest::addRow("%s, Alt+S", nombres[f]) << f << false;
-            QTest::addRow("%s, clic en Seguir", nombres[f]) << f << true;
+        const char* nombres[] = {"cifra", "llevada", "lo siento", "no puedes restar",
+                                 "cálculo mental"};
+        for (int f = 0; f < 5; ++f) {
+            QTest::addRow("%s, con el teclado", nombres[f]) << f << false;
+            QTest::addRow("%s, con el ratón", nombres[f]) << f << true;
         }
     }
 
-    // After a notice, the child's next key lands in the exercise's box.
+    // After a notice or message box, the child's next key lands in the
+    // exercise's box.
     void teclado_tras_el_aviso() {
         QFETCH(int, fallo);
         QFETCH(bool, con_raton);
+        int aciertos = 0;
+        auto uno_mas = [&](QWidget* w) {
+            return static_cast<VentanaDeEjercicio*>(w)->aciertos == aciertos + 1;
+        };
         const Fallo fallos[] = {
             {VentanaSumas3b,
-             [](QWidget* w, QString& buena) {
+             [](QWidget* w) {
                  auto* v = static_cast<VentanaColumnas*>(w);
                  v->MostrarCuenta(Op(123, 456, 3));
                  Teclas(QStringLiteral("8"));
-                 buena = QStringLiteral("9");
                  return v->Memo_res;
-             }},
+             },
+             [](QWidget*) { Teclas(QStringLiteral("9")); }, uno_mas},
             {VentanaSumas4b,
-             [](QWidget* w, QString& buena) {
+             [](QWidget* w) {
                  auto* v = static_cast<VentanaColumnas*>(w);
                  v->MostrarCuenta(Op(127, 335, 3));
                  Teclas(QStringLiteral("2"));
                  if (!Teclado(v, v->Memo_mellevo)) return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("3"));
-                 buena = QStringLiteral("1");
                  return v->Memo_mellevo;
-             }},
+             },
+             [](QWidget*) { Teclas(QStringLiteral("1")); }, uno_mas},
             {VentanaRestas4b,
-             [](QWidget* w, QString& buena) {
+             [](QWidget* w) {
                  auto* v = static_cast<VentanaResta*>(w);
                  juego.marcar_llevadas = 2;
                  v->MostrarResta(Op(375, 128, 3)); // the tens do not borrow
-                 // The accelerator clicks a moment later, as a click is animated.
-                 Teclas(QStringLiteral("alt+m"));
-                 if (!QTest::qWaitFor([v] { return !v->Color95Button_ayuda->isVisible(); }, 5000))
-                     return static_cast<QLineEdit*>(nullptr);
+                 if (!MeLlevo(v)) return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("7"));
                  if (!QTest::qWaitFor([v] { return v->Label_res[0]->text() == u'7'; }, 5000))
                      return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("alt+m"));
-                 buena = QStringLiteral("4");
                  return v->Memo_res;
-             }},
+             },
+             [](QWidget*) { Teclas(QStringLiteral("4")); }, uno_mas},
+            {VentanaRestas4b,
+             [](QWidget* w) {
+                 auto* v = static_cast<VentanaResta*>(w);
+                 juego.marcar_llevadas = 2;
+                 v->MostrarResta(Op(375, 128, 3));
+                 Teclas(QStringLiteral("7")); // before "Me llevo...": a message box
+                 return v->Memo_res;
+             },
+             [](QWidget* w) {
+                 if (MeLlevo(static_cast<VentanaResta*>(w))) Teclas(QStringLiteral("7"));
+             },
+             uno_mas},
             {VentanaCmental1,
-             [](QWidget* w, QString& buena) {
+             [](QWidget* w) {
                  auto* v = static_cast<VentanaMental*>(w);
                  Teclas(Cifras(v->valor_correcto + 1) + QStringLiteral(" alt+c"));
-                 buena = Cifras(v->valor_correcto);
                  return v->Memo_res;
+             },
+             [](QWidget* w) { Teclas(Cifras(static_cast<VentanaMental*>(w)->valor_correcto)); },
+             [](QWidget* w) {
+                 auto* v = static_cast<VentanaMental*>(w);
+                 return v->Memo_res->text() == QString::number(v->valor_correcto);
              }},
         };
         const Fallo& f = fallos[fallo];
         QWidget* v = Abrir(f.codigo);
         QVERIFY(v);
 
-        bool seguido = false;
+        // The notice goes with "Seguir", a message box with its own button.
+        plataforma::FijarContestador(nullptr);
+        // A message box lives on the stack of the code that shows it.
+        QPointer<QWidget> visto;
+        bool respondido = false;
         QTimer vigia;
         connect(&vigia, &QTimer::timeout, this, [&] {
-            if (seguido || !Form_aviso_error->isVisible() ||
-                QGuiApplication::focusWindow() != Form_aviso_error->windowHandle())
-                return;
-            seguido = true;
+            QWidget* d = QApplication::activeModalWidget();
+            if (respondido || !d || QGuiApplication::focusWindow() != d->windowHandle()) return;
+            respondido = true;
+            visto = d;
+            auto* caja = qobject_cast<QMessageBox*>(d);
             if (con_raton)
-                Clic(Form_aviso_error->Color95Button1);
+                Clic(caja ? static_cast<QWidget*>(caja->buttons().value(0))
+                          : Form_aviso_error->Color95Button1);
             else
-                Teclas(QStringLiteral("alt+s"));
+                Teclas(caja ? QStringLiteral("Return") : QStringLiteral("alt+s"));
         });
         vigia.start(20);
-        QString buena;
-        QLineEdit* caja = f.cometer(v, buena);
+        QLineEdit* caja = f.cometer(v);
         QVERIFY2(caja, "the mistake could not be made");
-        QTRY_VERIFY_WITH_TIMEOUT(seguido && !Form_aviso_error->isVisible(), 5000);
-        QCOMPARE(vistos_.count(QStringLiteral("Form_aviso_error")), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(respondido && (!visto || !visto->isVisible()), 5000);
+        QVERIFY(!QApplication::activeModalWidget());
 
         QVERIFY2(Teclado(v, caja, 3000), "the keyboard did not come back to the exercise");
-        const int aciertos = static_cast<VentanaDeEjercicio*>(v)->aciertos;
-        Teclas(buena);
-        if (f.codigo == VentanaCmental1) {
-            QTRY_COMPARE_WITH_TIMEOUT(caja->text(), buena.remove(u' '), 3000);
-        } else {
-            QTRY_COMPARE_WITH_TIMEOUT(static_cast<VentanaDeEjercicio*>(v)->aciertos, aciertos + 1,
-                                      3000);
-        }
+        aciertos = static_cast<VentanaDeEjercicio*>(v)->aciertos;
+        f.acertar(v);
+        QTRY_VERIFY2_WITH_TIMEOUT(f.llego(v), "the right key did not reach the box", 3000);
     }
 
     void dialogos_por_encima_data() {
