@@ -3,6 +3,7 @@
 #include "app/form_menu.h"
 #include "app/linea_ordenes.h"
 #include "mental/ventanas_mentales.h"
+#include "nucleo/azar.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_acierto.h"
@@ -98,6 +99,7 @@ int EjecutarZifra(int argc, char** argv) {
     if (EsLineaDeOrdenes(argc, argv)) return EjecutarLineaDeOrdenes(argc, argv);
     QApplication app(argc, argv);
     PrepararAplicacion(app);
+    SembrarAzarConElReloj();
     try {
         CrearVentanas();
         // ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has

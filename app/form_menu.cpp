@@ -1,13 +1,14 @@
 #include "app/form_menu.h"
 
-#include "app/etiquetas.h"
-#include "app/fondo.h"
-#include "app/imagen_animada.h"
-#include "app/juego.h"
 #include "app/menu_principal.h"
-#include "app/panel_juego.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/anuncios.h"
+#include "nucleo/etiquetas.h"
+#include "nucleo/fondo.h"
+#include "nucleo/imagen_animada.h"
+#include "nucleo/juego.h"
+#include "nucleo/panel_juego.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/escritorio.h"
 #include "platform/mensajes.h"
@@ -99,6 +100,7 @@ TForm_menu::TForm_menu(QWidget* parent) : QMainWindow(parent) {
     CrearControles();
     ConstruirMenuPrincipal(menuBar());
     ConectarComandos();
+    EscucharAlJuego();
     FormCreate();
     plataforma::PublicarAccesibilidad(this);
     // The hint labels show the hints of the other windows too.
@@ -288,10 +290,83 @@ bool TForm_menu::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TForm_menu::MostrarNombreJugador(const QString& nombre) {
+    // Every right digit announces the player; measure only a new name.
+    if (nombre == Label_nombrejugador->text()) return;
     Label_nombrejugador->setText(nombre);
     Label_nombrejugador->setFont(LetraQueCabe(Letra(kLetraNombre, true), nombre,
                                               Label_nombrejugador->contentsRect().width(),
                                               kLetraNombreMinima));
+}
+
+void TForm_menu::EscucharAlJuego() {
+    Anuncios& juego_anuncia = AnunciosJuego();
+    connect(&juego_anuncia, &Anuncios::JugadoresCambiados, this, &TForm_menu::PonerJugador);
+    connect(&juego_anuncia, &Anuncios::PuntosCambiados, this, &TForm_menu::PonerPuntos);
+    connect(&juego_anuncia, &Anuncios::TiempoCambiado, this, &TForm_menu::PonerTiempo);
+    connect(&juego_anuncia, &Anuncios::Celebracion, this, [this] {
+        GIFImage1->Empezar();
+        GIFImage2->Empezar();
+    });
+    connect(&juego_anuncia, &Anuncios::Musica, this, [this](bool sonar) {
+        if (!juego.musica_disponible) return;
+        if (sonar)
+            MediaPlayer1.Tocar();
+        else
+            MediaPlayer1.Parar();
+    });
+}
+
+namespace {
+void PonerColor(QLabel* etiqueta, const QColor& color) {
+    QPalette p = etiqueta->palette();
+    p.setColor(QPalette::WindowText, color);
+    etiqueta->setPalette(p);
+}
+
+int32_t Suma(const int32_t (&v)[kTiposEjercicio]) {
+    int32_t total = 0;
+    for (int32_t x : v)
+        total += x;
+    return total;
+}
+
+bool HayJugadorActual() {
+    return juego.jugador_actual >= 1 && juego.jugador_actual <= kMaxJugadores;
+}
+} // namespace
+
+void TForm_menu::PonerJugador() {
+    ActualizarBotonesTurno();
+    if (!HayJugadorActual()) return;
+    const int k = juego.jugador_actual;
+    MostrarNombreJugador(NombreJugador(k));
+    Label_puntos->setText(QString::number(juego.puntos[k].puntos));
+    Label_pacertadas->setText(QString::number(Suma(juego.jugadores[k - 1].aciertos)));
+    Label_pfalladas->setText(QString::number(Suma(juego.jugadores[k - 1].fallos)));
+}
+
+void TForm_menu::PonerPuntos() {
+    if (!HayJugadorActual()) return;
+    const int32_t puntos = juego.puntos[juego.jugador_actual].puntos;
+    Label_puntos->setText(QString::number(puntos));
+    PonerColor(Label_puntos, ColorPuntos(puntos));
+}
+
+void TForm_menu::PonerTiempo() {
+    Label_tiempo->setText(TextoTiempo(juego.segundos));
+}
+
+void TForm_menu::CargarFondo(const QString& ruta) {
+    QPixmap dibujo(RutaDeInicio(ruta));
+    if (dibujo.isNull()) {
+        plataforma::AvisarError(QStringLiteral("Error en archivo de dibujo para fondo."));
+        juego.fondo_cargado = 0;
+        return;
+    }
+    Image_fondopantalla_tmp->setPixmap(dibujo);
+    Image_fondopantalla->Poner(dibujo, palette().color(QPalette::Window));
+    VolverAlDirectorioInicial();
+    juego.fondo_cargado = 1;
 }
 
 void TForm_menu::ActualizarBotonesTurno() {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: current player panel, play panels, menus, and the timer
 // that drives the operation clock.
-#include "app/fondo.h"
+#include "nucleo/fondo.h"
 #include "platform/musica.h"
 
 #include <QMainWindow>
@@ -23,6 +23,10 @@ public:
     QAction* Accion(const char* nombre) const;
     // Shrunk to fit: nineteen capitals fill the panel.
     void MostrarNombreJugador(const QString& nombre);
+    // Tiles a picture file over the background.
+    void CargarFondo(const QString& ruta);
+    // Closes the game, once its results are safe or the user says so.
+    void TerminarJuego();
     // Both turn buttons work only with two players or more.
     void ActualizarBotonesTurno();
 
@@ -101,6 +105,11 @@ protected:
 
 private:
     void CrearControles();
+    // What the game announces, shown here (nucleo/anuncios.h).
+    void EscucharAlJuego();
+    void PonerJugador();
+    void PonerPuntos();
+    void PonerTiempo();
     void ConectarComandos();
     void ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)());
     void MarcarSolo(const char* propia, std::initializer_list<const char*> grupo);

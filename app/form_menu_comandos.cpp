@@ -1,10 +1,10 @@
 // What the main window's menus, panels and turn buttons do.
 #include "app/form_menu.h"
 
-#include "app/juego.h"
-#include "app/panel_juego.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/juego.h"
+#include "nucleo/panel_juego.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/mensajes.h"
 #include "platform/visor_pagina.h"
 #include "players/form_jugadores.h"
@@ -91,7 +91,7 @@ void TForm_menu::ConectarComandos() {
     };
     for (const auto& [accion, hoja] : impresiones)
         connect(Accion(accion), &QAction::triggered, this,
-                [hoja = hoja] { hojas::ImprimirHoja(hoja); });
+                [this, hoja = hoja] { hojas::ImprimirHoja(hoja, this); });
     hojas::FijarMenuImpresion(Accion("Impresin1"));
 }
 
@@ -220,7 +220,7 @@ void TForm_menu::Agnadirnuevosjugadores1Click() {
 // Results and scores
 
 void TForm_menu::Leerjugadoresdearchivo1Click() {
-    LeerJugadoresDeArchivo();
+    LeerJugadoresDeArchivo(this);
 }
 void TForm_menu::Controlderesultados1Click() {
     AbrirControlDeResultados();
@@ -243,6 +243,18 @@ void TForm_menu::Terminar1Click() {
     if (plataforma::Preguntar(QStringLiteral(
             "\n¿Estás seguro de que deseas terminar \n\ndefinitivamente este juego?\n")))
         TerminarJuego();
+}
+
+void TForm_menu::TerminarJuego() {
+    if (!juego.resultados_guardados &&
+        plataforma::Preguntar(QStringLiteral(
+            "\nLos resultados actuales no se han guardado.\n¿ Deseas volver para poder guardarlos "
+            "(Opción 'Control de resultados) ?\n")))
+        return;
+    juego.terminando = 1;
+    // The help page opens in the desktop's own viewer, which the user closes.
+    if (juego.musica_disponible) MediaPlayer1.Cerrar();
+    close();
 }
 
 void TForm_menu::Ayuda2Click() {

@@ -1,6 +1,7 @@
 #include "app/linea_ordenes.h"
 
 #include "mental/calculo_mental.h"
+#include "nucleo/azar.h"
 #include "results/archivo_resultados.h"
 #include "results/impresion_resultados.h"
 #include "results/operaciones_resultados.h"
@@ -210,7 +211,11 @@ int Hoja(const Ordenes& o) {
         if (o.hoja == QLatin1String(h.nombre)) hoja = h.hoja;
     AjustesCalculoMental(TipoMental::Sumas) = o.sumas.value_or(AjustesMental{});
     AjustesCalculoMental(TipoMental::Restas) = o.restas.value_or(AjustesMental{});
-    if (o.semilla) std::srand(*o.semilla);
+    // Without a seed, each run draws a new sheet.
+    if (o.semilla)
+        SembrarAzar(*o.semilla);
+    else
+        SembrarAzarConElReloj();
     const bool bien = EscribirPdf(o.pdf, [&](QPrinter& p) {
         return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
     });

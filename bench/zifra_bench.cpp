@@ -14,9 +14,9 @@
 // so the 300 ms the game waits after a right digit is left out.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
 #include "mental/ventana_mental.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "platform/sonidos.h"
 #include "platform/ticks.h"
 #include "results/dialogos_archivo.h"

@@ -1,6 +1,6 @@
 #include "mental/calculo_mental.h"
 
-#include "app/servicios.h"
+#include "nucleo/azar.h"
 
 // clang-format off
 const RangoMental kRangosMental[kRangos] = {

@@ -1,13 +1,13 @@
 #include "mental/ventana_mental.h"
 
-#include "app/etiquetas.h"
-#include "app/imagen_animada.h"
-#include "app/juego.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/centrar.h"
+#include "nucleo/etiquetas.h"
+#include "nucleo/imagen_animada.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
-#include "players/aviso_modal.h"
 #include "players/form_aviso_error.h"
 #include "players/puntuacion.h"
 #include "players/turnos.h"
@@ -23,8 +23,6 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QShowEvent>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -232,7 +230,6 @@ void VentanaMental::FormCreate() {
     MostrarMarcas();
     if (ExisteArchivo(QStringLiteral("cmental.gif")))
         GIFImage1->Cargar(RutaDeInicio(QStringLiteral("cmental.gif")));
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
 // Check marks always follow the settings, so each group shows exactly one.

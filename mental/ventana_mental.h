@@ -1,8 +1,8 @@
 #pragma once
 // The one design of both mental-arithmetic windows: a horizontal operation
 // with one term hidden under the answer box, the operand menus, the totals.
-#include "app/ventana_ejercicio.h"
 #include "mental/calculo_mental.h"
+#include "nucleo/ventana_ejercicio.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "mental/ventanas_mentales.h"
 
-#include "app/juego.h"
+#include "nucleo/juego.h"
 #include "platform/accesibilidad.h"
 
 #include <QAction>

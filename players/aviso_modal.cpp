@@ -1,6 +1,6 @@
 #include "players/aviso_modal.h"
 
-#include "platform/escritorio.h"
+#include "nucleo/centrar.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -53,10 +53,4 @@ void AvisoModal::closeEvent(QCloseEvent* e) {
         e->accept();
     else
         e->ignore();
-}
-
-void CentrarEnPantalla(QWidget* ventana) {
-    const QSize pantalla = plataforma::TamanoPantalla();
-    ventana->move(pantalla.width() / 2 - ventana->width() / 2,
-                  pantalla.height() / 2 - ventana->height() / 2);
 }

@@ -29,6 +29,3 @@ protected:
 private:
     bool cerrando_ = false;
 };
-
-// Centres a window of that size on the screen.
-void CentrarEnPantalla(QWidget* ventana);

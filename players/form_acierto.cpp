@@ -1,8 +1,8 @@
 #include "players/form_acierto.h"
 
-#include "app/dibujo_estirado.h"
-#include "app/juego.h"
-#include "app/servicios.h"
+#include "nucleo/dibujo_estirado.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_muchos_aciertos.h"

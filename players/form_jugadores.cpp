@@ -1,7 +1,7 @@
 #include "players/form_jugadores.h"
 
-#include "app/juego.h"
-#include "app/persiana.h"
+#include "nucleo/juego.h"
+#include "nucleo/persiana.h"
 #include "platform/accesibilidad.h"
 #include "platform/escritorio.h"
 #include "platform/mensajes.h"

@@ -1,7 +1,7 @@
 #include "players/form_muchos_aciertos.h"
 
-#include "app/fondo.h"
-#include "app/servicios.h"
+#include "nucleo/fondo.h"
+#include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
 #include "platform/escritorio.h"
 #include "players/efectos_cara.h"

@@ -1,9 +1,8 @@
 #include "players/puntuacion.h"
 
-#include "app/form_menu.h"
-#include "app/imagen_animada.h"
-#include "app/juego.h"
-#include "app/servicios.h"
+#include "nucleo/anuncios.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
 #include "platform/mensajes.h"
 #include "players/form_acierto.h"
 
@@ -50,10 +49,7 @@ void CelebrarCuenta() {
         Musica(0);
         juego.cuentas_acertadas = 0;
     }
-    if (Form_menu) {
-        Form_menu->GIFImage1->Empezar();
-        Form_menu->GIFImage2->Empezar();
-    }
+    emit AnunciosJuego().Celebracion();
 }
 
 void PremiarATodos() {

@@ -1,8 +1,7 @@
 #include "players/turnos.h"
 
-#include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/servicios.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
 
 QString LimpiarNombre(const QString& texto) {
     auto sobra = [](QChar c) { return c.isSpace() || c.category() == QChar::Other_Control; };
@@ -37,9 +36,7 @@ AltaJugadores GuardarJugadores(const QStringList& textos) {
         juego.num_jugadores = 1;
         PonerNombreJugador(1, QStringLiteral("Sin nombre"));
     }
-    if (Form_menu) Form_menu->ActualizarBotonesTurno();
-    juego.jugador_actual = 1;
-    MostrarJugadorActual();
+    EmpiezaElPrimero();
     return alta;
 }
 
@@ -53,12 +50,12 @@ void JugadorAnterior() {
     MostrarJugadorActual();
 }
 
+void EmpiezaElPrimero() {
+    juego.jugador_actual = 1;
+    MostrarJugadorActual();
+}
+
 void FinDeOperacion(void (*siguiente_ejercicio)()) {
-    if (juego.cambio_automatico) {
-        if (Form_menu)
-            Form_menu->Color95Button_jugadorsiguienteClick();
-        else
-            JugadorSiguiente();
-    }
+    if (juego.cambio_automatico) JugadorSiguiente();
     siguiente_ejercicio();
 }

@@ -18,6 +18,9 @@ AltaJugadores GuardarJugadores(const QStringList& textos);
 
 void JugadorSiguiente();
 void JugadorAnterior();
+// After the list of players changed: the first one plays, and whoever shows
+// the players hears of it.
+void EmpiezaElPrimero();
 
 // What an exercise window does once its operation is finished and
 // celebrated: with automatic change the turn passes, as a click on

@@ -1,7 +1,7 @@
 #pragma once
 // Results files: a header record with the signature, then one 72-byte
 // ResultsRecord per player, names in CP850. Pure file work, no messages.
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "results/form_directorio.h"
 
-#include "app/servicios.h"
+#include "nucleo/centrar.h"
+#include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
-#include "players/aviso_modal.h"
 #include "results/mejores.h"
 
 #include <QComboBox>

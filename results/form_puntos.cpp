@@ -1,7 +1,7 @@
 #include "results/form_puntos.h"
 
-#include "app/persiana.h"
-#include "app/servicios.h"
+#include "nucleo/persiana.h"
+#include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
 #include "platform/codepages.h"
 #include "platform/escritorio.h"

@@ -1,12 +1,12 @@
 #include "results/form_resultados.h"
 
-#include "app/form_menu.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/codepages.h"
 #include "platform/impresoras.h"
 #include "platform/mensajes.h"
+#include "players/turnos.h"
 #include "results/impresion_resultados.h"
 #include "results/operaciones_resultados.h"
 
@@ -331,14 +331,14 @@ void TForm_Resultados::Imprimirresultadosdeunarchivo1Click() {
 }
 
 void TForm_Resultados::Color95Button_abrirClick() {
-    LeerJugadoresDeArchivo();
+    LeerJugadoresDeArchivo(this);
 }
 
 void TForm_Resultados::Color95Button_cerrarClick() {
     accept();
 }
 
-void LeerJugadoresDeArchivo() {
+void LeerJugadoresDeArchivo(QWidget* dueno) {
     CerrarVentanaActual();
     if (!juego.resultados_guardados &&
         plataforma::Preguntar(QStringLiteral(
@@ -346,7 +346,6 @@ void LeerJugadoresDeArchivo() {
             "sido guardados en disco.\n\n¿Desea volver para guardarlos antes de abrir otro?")))
         return;
     EnCarpetaInicial carpeta;
-    QWidget* dueno = Form_menu;
     if (!resultados::LeerResultadosEnTabla(dueno)) {
         juego.archivo_valido = 0;
         juego.archivo_resultados.clear();
@@ -360,9 +359,7 @@ void LeerJugadoresDeArchivo() {
         juego.num_jugadores = 1;
         PonerNombreJugador(1, QStringLiteral("Sin nombre"));
     }
-    if (Form_menu) Form_menu->ActualizarBotonesTurno();
-    juego.jugador_actual = 1;
-    MostrarJugadorActual();
+    EmpiezaElPrimero();
 }
 
 void AbrirControlDeResultados() {

@@ -1,7 +1,7 @@
 #pragma once
 // "Control  de  resultados": one player's results at a time, and the
 // commands that keep them in files and print them.
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include <QDialog>
 #include <memory>
@@ -74,5 +74,6 @@ private:
 extern TForm_Resultados* Form_Resultados;
 
 // Main-menu commands.
-void LeerJugadoresDeArchivo();   // Leerjugadoresdearchivo1Click
-void AbrirControlDeResultados(); // Controlderesultados1Click
+// dueno: the window the file dialog belongs to.
+void LeerJugadoresDeArchivo(QWidget* dueno = nullptr); // Leerjugadoresdearchivo1Click
+void AbrirControlDeResultados();                       // Controlderesultados1Click

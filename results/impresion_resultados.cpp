@@ -1,6 +1,6 @@
 #include "results/impresion_resultados.h"
 
-#include "app/servicios.h"
+#include "nucleo/servicios.h"
 #include "platform/codepages.h"
 #include "platform/entrada.h"
 #include "platform/mensajes.h"

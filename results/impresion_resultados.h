@@ -1,7 +1,7 @@
 #pragma once
 // The printed results page: a heading on every page, then one line per
 // record with the date, the name, the counters and their totals.
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include <QColor>
 #include <QSize>

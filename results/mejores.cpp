@@ -1,6 +1,6 @@
 #include "results/mejores.h"
 
-#include "app/servicios.h"
+#include "nucleo/rutas.h"
 #include "platform/codepages.h"
 #include "results/archivo_resultados.h"
 

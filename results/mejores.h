@@ -1,7 +1,7 @@
 #pragma once
 // The ten best scores and their file "puntos.zfr": ten 24-byte rows of name
 // (CP850) and points, no header.
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include <QByteArray>
 #include <QString>

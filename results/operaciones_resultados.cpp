@@ -1,6 +1,6 @@
 #include "results/operaciones_resultados.h"
 
-#include "app/servicios.h"
+#include "nucleo/servicios.h"
 #include "platform/mensajes.h"
 #include "results/dialogos_archivo.h"
 

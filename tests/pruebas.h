@@ -15,8 +15,8 @@
 
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "platform/sonidos.h"
 #include "players/turnos.h"
 

@@ -2,7 +2,7 @@
 // every control by its name instead.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/panel_juego.h"
+#include "nucleo/panel_juego.h"
 #include "players/form_jugadores.h"
 #include "pruebas.h"
 

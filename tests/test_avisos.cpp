@@ -1,8 +1,8 @@
 // Points, counters, the two notices and the bonus window with its faces.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/imagen_animada.h"
-#include "app/juego.h"
+#include "nucleo/imagen_animada.h"
+#include "nucleo/juego.h"
 #include "platform/escritorio.h"
 #include "platform/sonidos.h"
 #include "players/efectos_cara.h"

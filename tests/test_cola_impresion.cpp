@@ -4,7 +4,7 @@
 // teacher would, and each file is read back with poppler's tools.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/servicios.h"
+#include "nucleo/servicios.h"
 #include "pdf_pruebas.h"
 #include "pruebas.h"
 #include "results/archivo_resultados.h"

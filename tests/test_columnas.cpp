@@ -2,9 +2,9 @@
 // the digits, type into the boxes, read what the window shows.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
 #include "nino.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "platform/escritorio.h"
 #include "platform/sonidos.h"
 #include "players/form_jugadores.h"

@@ -1,7 +1,7 @@
 // The game record, its resets and the small shared routines.
-#include "app/fondo.h"
-#include "app/juego.h"
-#include "app/servicios.h"
+#include "nucleo/fondo.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
 #include "pruebas.h"
 
 #include <QDate>

@@ -4,8 +4,8 @@
 // changed in memory, and a later save still works.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/servicios.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
 #include "platform/escritorio.h"
 #include "pruebas.h"
 #include "results/archivo_resultados.h"

@@ -2,9 +2,9 @@
 // closes, and which window is on top. Runs on a display of its own with
 // openbox (fixture "pantalla_x11"); keys and clicks go through the X server.
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
 #include "mental/ventanas_mentales.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "players/form_aviso_error.h"
 #include "pruebas.h"
 #include "results/form_puntos.h"

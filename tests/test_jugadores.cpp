@@ -1,8 +1,8 @@
 // The players dialog as a teacher uses it, and the blind effect.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/persiana.h"
+#include "nucleo/juego.h"
+#include "nucleo/persiana.h"
 #include "platform/codepages.h"
 #include "platform/escritorio.h"
 #include "players/form_jugadores.h"

@@ -4,9 +4,9 @@
 // digit must land on the right child's record, and memory must stay flat.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
 #include "nino.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "pruebas.h"
 
 #include <QAction>

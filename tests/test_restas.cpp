@@ -2,9 +2,9 @@
 // both methods, the three marking modes and the marks a teacher expects.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
 #include "nino.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "platform/sonidos.h"
 #include "players/form_aviso_error.h"
 #include "pruebas.h"

@@ -1,6 +1,6 @@
 // Results files byte for byte, the commands that read, write and append
 // them with their messages, and the ten best scores.
-#include "app/juego.h"
+#include "nucleo/juego.h"
 #include "platform/codepages.h"
 #include "pruebas.h"
 #include "results/archivo_resultados.h"

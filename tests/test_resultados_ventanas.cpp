@@ -2,9 +2,9 @@
 // printed results page, driven as a teacher would.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/persiana.h"
-#include "app/servicios.h"
+#include "nucleo/juego.h"
+#include "nucleo/persiana.h"
+#include "nucleo/servicios.h"
 #include "platform/codepages.h"
 #include "platform/escritorio.h"
 #include "pruebas.h"

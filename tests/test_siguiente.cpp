@@ -1,7 +1,7 @@
 // How play modes alternate the addition and subtraction windows between
 // players, with stand-in exercise windows that behave like the real ones.
-#include "app/juego.h"
-#include "app/ventanas.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "players/turnos.h"
 #include "pruebas.h"
 

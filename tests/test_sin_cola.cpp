@@ -4,7 +4,7 @@
 // start must say so.
 #include "app/arranque.h"
 #include "app/form_menu.h"
-#include "app/servicios.h"
+#include "nucleo/servicios.h"
 #include "pdf_pruebas.h"
 #include "platform/impresoras.h"
 #include "pruebas.h"

@@ -1,7 +1,7 @@
 #include "worksheets/form_paginas.h"
 
+#include "nucleo/centrar.h"
 #include "platform/accesibilidad.h"
-#include "players/aviso_modal.h"
 #include "worksheets/hojas.h"
 
 #include <QFontDatabase>

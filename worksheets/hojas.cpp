@@ -1,6 +1,6 @@
 #include "worksheets/hojas.h"
 
-#include "app/servicios.h"
+#include "nucleo/azar.h"
 
 namespace hojas {
 

@@ -1,6 +1,5 @@
 #include "worksheets/impresion_hojas.h"
 
-#include "app/form_menu.h"
 #include "platform/impresoras.h"
 #include "platform/mensajes.h"
 #include "results/archivo_resultados.h"
@@ -123,12 +122,10 @@ void FijarMenuImpresion(QAction* menu) {
 }
 
 void DesactivarMenuImpresion() {
-    QAction* menu = g_menu;
-    if (!menu && Form_menu) menu = Form_menu->Accion("Impresin1");
-    if (menu) menu->setEnabled(false);
+    if (g_menu) g_menu->setEnabled(false);
 }
 
-void ImprimirHoja(HojaImpresion hoja) {
+void ImprimirHoja(HojaImpresion hoja, QWidget* dueno) {
     if (!Form_paginas) return;
     paginas = 0;
     Form_paginas->Label_ej->setText(MuestraDe(hoja));
@@ -136,7 +133,6 @@ void ImprimirHoja(HojaImpresion hoja) {
     if (paginas <= 0) return;
 
     QPrinter& impresora = ImpresoraHojas();
-    QWidget* dueno = Form_menu;
     // Each sheet offers its own file; one the user typed stays.
     static QString propuesto;
     if (plataforma::ProponerArchivoPdf(impresora, ArchivoDe(hoja), propuesto))

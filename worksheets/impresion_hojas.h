@@ -32,15 +32,16 @@ QString ArchivoDe(HojaImpresion hoja);
 
 // The whole command: pages dialog, print dialog, report, preview. On a
 // failure it shows the printer message and disables the "&Impresión" menu.
-void ImprimirHoja(HojaImpresion hoja);
+// dueno: the window its dialogs belong to.
+void ImprimirHoja(HojaImpresion hoja, QWidget* dueno = nullptr);
 
 // The report of a sheet, without dialogs: `largo_zona` in tenths of a
 // millimetre. False when the printer could not be opened.
 bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas, int32_t largo_zona, bool con_soluciones,
                     QPrinter& impresora);
 
-// The menu item that a printer failure disables; without one, the main
-// window's "Impresin1" is used.
+// The menu item that a printer failure disables, set by the window that
+// holds it.
 void FijarMenuImpresion(QAction* menu);
 void DesactivarMenuImpresion();
 

@@ -1,6 +1,6 @@
 #include "written/cuenta_columnas.h"
 
-#include "app/servicios.h"
+#include "nucleo/azar.h"
 
 Operacion Sortear(Sorteo sorteo, int filas, int columnas) {
     Operacion op;

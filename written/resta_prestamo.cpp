@@ -1,6 +1,6 @@
 #include "written/resta_prestamo.h"
 
-#include "app/servicios.h"
+#include "nucleo/azar.h"
 
 void RestaConPrestamo::Sortear(int columnas) {
     Operacion op;

@@ -1,11 +1,10 @@
 #include "written/ventana_columnas.h"
 
-#include "app/dibujo_estirado.h"
-#include "app/etiquetas.h"
-#include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/dibujo_estirado.h"
+#include "nucleo/etiquetas.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
@@ -20,8 +19,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QShowEvent>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -77,7 +74,6 @@ QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
 VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
     : VentanaDeEjercicio(def.nombre, def.titulo, def.codigo, parent), def_(def) {
     CrearControles();
-    FormCreate();
     plataforma::PublicarAccesibilidad(this);
 }
 
@@ -167,14 +163,11 @@ void VentanaColumnas::CrearControles() {
     CrearTotales(this, 30, 165);
 }
 
-void VentanaColumnas::FormCreate() {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-}
-
 void VentanaColumnas::FormShow() {
     if (primera_vez_) {
         primera_vez_ = false;
-        if (Form_menu) move(Form_menu->pos() + def_.desplazamiento);
+        // First placed against the window it belongs to, the main one.
+        if (QWidget* dueno = parentWidget()) move(dueno->pos() + def_.desplazamiento);
         // Read when first shown, not with the main window: nobody sees it
         // before, and a picture that does not load is skipped silently.
         if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {

@@ -1,7 +1,7 @@
 #pragma once
 // The one design of every column exercise window: digit grid, answer box,
 // optional carry box, totals, and the end of an operation.
-#include "app/ventana_ejercicio.h"
+#include "nucleo/ventana_ejercicio.h"
 #include "written/cuenta_columnas.h"
 
 #include <QPoint>
@@ -47,7 +47,6 @@ public:
     QLabel* Label1 = nullptr; // instruction, in the carry windows
     QLabel* Image1 = nullptr;
 
-    void FormCreate();
     void FormShow() override;
     virtual void NuevaCuenta();
     // Shows a given operation as NuevaCuenta shows a drawn one.

@@ -1,9 +1,9 @@
 #include "written/ventana_resta.h"
 
-#include "app/etiquetas.h"
-#include "app/juego.h"
-#include "app/servicios.h"
-#include "app/ventanas.h"
+#include "nucleo/etiquetas.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"

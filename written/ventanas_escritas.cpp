@@ -1,7 +1,7 @@
 #include "written/ventanas_escritas.h"
 
-#include "app/juego.h"
-#include "app/ventanas.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 
 namespace {
 // Mode 3 and mode 4 share the three-row addition; each goes on in its own group.

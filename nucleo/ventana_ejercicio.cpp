@@ -1,8 +1,8 @@
-#include "app/ventana_ejercicio.h"
+#include "nucleo/ventana_ejercicio.h"
 
-#include "app/etiquetas.h"
-#include "app/juego.h"
-#include "app/ventanas.h"
+#include "nucleo/etiquetas.h"
+#include "nucleo/juego.h"
+#include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 
 #include <QCloseEvent>

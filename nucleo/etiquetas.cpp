@@ -1,4 +1,4 @@
-#include "app/etiquetas.h"
+#include "nucleo/etiquetas.h"
 
 #include <QEvent>
 #include <QFont>

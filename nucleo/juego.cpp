@@ -1,4 +1,4 @@
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include "platform/codepages.h"
 

@@ -31,6 +31,3 @@ private:
     QColor color_;
     QPoint primera_;
 };
-
-// Tiles a picture file over the main window's background.
-void CargarFondo(const QString& ruta);

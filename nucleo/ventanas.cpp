@@ -1,6 +1,6 @@
-#include "app/ventanas.h"
+#include "nucleo/ventanas.h"
 
-#include "app/juego.h"
+#include "nucleo/juego.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,13 @@
 #pragma once
-// Small services that every window calls. They work on the one game record.
+// Small services that every window calls. They work on the one game record
+// and announce what the player should see; they never write into a window.
+#include "nucleo/azar.h"
+#include "nucleo/rutas.h"
+
 #include <QColor>
 #include <QString>
 #include <cstdint>
 
-// 0..n-1 from rand(); 0 when n is 0 (or negative).
-int32_t Aleatorio(int32_t n);
 // Blocks the thread and the input for ms milliseconds; returns the
 // milliseconds that actually passed.
 uint32_t Esperar(uint32_t ms);
@@ -18,26 +20,17 @@ struct CursorDeEspera {
     CursorDeEspera(const CursorDeEspera&) = delete;
     CursorDeEspera& operator=(const CursorDeEspera&) = delete;
 };
-// 1 when the file opens for reading; relative paths are taken from the
-// start-up directory.
-int ExisteArchivo(const QString& ruta);
-// Name and extension of a path, without its directory.
-void NombreDeArchivo(const QString& ruta, QString& salida);
-// Relative paths are taken from the directory the program started in.
-QString RutaDeInicio(const QString& ruta);
-void VolverAlDirectorioInicial();
 
 // "mmm : ss" text of the operation clock; minutes stop at 999.
 QString TextoTiempo(int32_t segundos);
 QColor ColorPuntos(int32_t puntos);
 
+// Announced (nucleo/anuncios.h) to whoever shows them.
 void MostrarTiempo();
 void MostrarPuntos();
 void MostrarJugadorActual();
-
 void Musica(int encender);
+
 void SonidoFallo();
 void SonidoTecla();
 void SonidoAcierto();
-
-void TerminarJuego();

@@ -1,9 +1,4 @@
-#include "app/fondo.h"
-
-#include "app/form_menu.h"
-#include "app/juego.h"
-#include "app/servicios.h"
-#include "platform/mensajes.h"
+#include "nucleo/fondo.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -68,18 +63,4 @@ void MosaicoFondo::paintEvent(QPaintEvent* e) {
         const QRect r = parte.area.intersected(zona);
         if (!r.isEmpty()) p.drawTiledPixmap(r, dibujo_, r.topLeft() - parte.origen);
     }
-}
-
-void CargarFondo(const QString& ruta) {
-    if (!Form_menu) return;
-    QPixmap dibujo(RutaDeInicio(ruta));
-    if (dibujo.isNull()) {
-        plataforma::AvisarError(QStringLiteral("Error en archivo de dibujo para fondo."));
-        juego.fondo_cargado = 0;
-        return;
-    }
-    Form_menu->Image_fondopantalla_tmp->setPixmap(dibujo);
-    Form_menu->Image_fondopantalla->Poner(dibujo, Form_menu->palette().color(QPalette::Window));
-    VolverAlDirectorioInicial();
-    juego.fondo_cargado = 1;
 }

@@ -1,4 +1,4 @@
-#include "app/dibujo_estirado.h"
+#include "nucleo/dibujo_estirado.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/imagen_animada.h"
+#include "nucleo/imagen_animada.h"
 
 #include <QMovie>
 #include <QTimer>

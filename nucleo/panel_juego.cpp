@@ -1,6 +1,6 @@
-#include "app/panel_juego.h"
+#include "nucleo/panel_juego.h"
 
-#include "app/servicios.h"
+#include "nucleo/servicios.h"
 #include "platform/cursores.h"
 
 #include <QLabel>

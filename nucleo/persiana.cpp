@@ -1,4 +1,4 @@
-#include "app/persiana.h"
+#include "nucleo/persiana.h"
 
 #include <QWidget>
 

@@ -1,0 +1,6 @@
+#include "nucleo/anuncios.h"
+
+Anuncios& AnunciosJuego() {
+    static Anuncios anuncios;
+    return anuncios;
+}
