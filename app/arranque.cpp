@@ -99,7 +99,7 @@ int EjecutarZifra(int argc, char** argv) {
     if (EsLineaDeOrdenes(argc, argv)) return EjecutarLineaDeOrdenes(argc, argv);
     QApplication app(argc, argv);
     PrepararAplicacion(app);
-    SembrarAzarConElReloj();
+    SembrarAzarSinSemilla();
     try {
         CrearVentanas();
         // ZIFRA_SALIR_AL_MOSTRAR=1 ends the program once the main window has

@@ -215,7 +215,7 @@ int Hoja(const Ordenes& o) {
     if (o.semilla)
         SembrarAzar(*o.semilla);
     else
-        SembrarAzarConElReloj();
+        SembrarAzarSinSemilla();
     const bool bien = EscribirPdf(o.pdf, [&](QPrinter& p) {
         return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
     });

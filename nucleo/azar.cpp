@@ -1,7 +1,7 @@
 #include "nucleo/azar.h"
 
+#include <QRandomGenerator>
 #include <cstdlib>
-#include <ctime>
 
 int32_t Aleatorio(int32_t n) {
     if (n <= 0) return 0;
@@ -12,6 +12,6 @@ void SembrarAzar(unsigned semilla) {
     std::srand(semilla);
 }
 
-void SembrarAzarConElReloj() {
-    SembrarAzar(static_cast<unsigned>(std::time(nullptr)));
+void SembrarAzarSinSemilla() {
+    SembrarAzar(QRandomGenerator::system()->generate());
 }

@@ -6,5 +6,6 @@
 // 0..n-1; 0 when n is 0 (or negative).
 int32_t Aleatorio(int32_t n);
 void SembrarAzar(unsigned semilla);
-// From the clock: a different game, or sheet, each run.
-void SembrarAzarConElReloj();
+// From the system's entropy: a different game, or sheet, each run, even two
+// runs in the same second.
+void SembrarAzarSinSemilla();

@@ -104,6 +104,14 @@ private slots:
         QVERIFY(!a.isEmpty());
         QCOMPARE(con("42"), a);
         QVERIFY(con("43") != a);
+        // Without a seed, two runs in a row give two different sheets.
+        auto sin = [&] {
+            return Hoja(
+                {QStringLiteral("--hoja"), tipo, QStringLiteral("--paginas"), QStringLiteral("2")});
+        };
+        const QString b = sin();
+        QVERIFY(!b.isEmpty());
+        QVERIFY(sin() != b);
     }
 
     void sin_soluciones_data() {
