@@ -264,7 +264,7 @@ void TForm_menu::Timer_iconoTimer() {
         plataforma::PrepararAltavoz();
         if (ExisteArchivo(QStringLiteral("acierto.mid"))) {
             juego.musica_disponible =
-                MediaPlayer1.Abrir(RutaDeInicio(QStringLiteral("acierto.mid"))) ? 1 : 0;
+                MediaPlayer1.Abrir(RutaDeInicio(QStringLiteral("acierto.mid")));
             if (!juego.musica_disponible)
                 plataforma::AvisarError(
                     QStringLiteral("Error al abrir archivo de sonido para MediaPlayer."));
@@ -360,13 +360,13 @@ void TForm_menu::CargarFondo(const QString& ruta) {
     QPixmap dibujo(RutaDeInicio(ruta));
     if (dibujo.isNull()) {
         plataforma::AvisarError(QStringLiteral("Error en archivo de dibujo para fondo."));
-        juego.fondo_cargado = 0;
+        juego.fondo_cargado = false;
         return;
     }
     Image_fondopantalla_tmp->setPixmap(dibujo);
     Image_fondopantalla->Poner(dibujo, palette().color(QPalette::Window));
     VolverAlDirectorioInicial();
-    juego.fondo_cargado = 1;
+    juego.fondo_cargado = true;
 }
 
 void TForm_menu::ActualizarBotonesTurno() {

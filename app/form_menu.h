@@ -2,6 +2,7 @@
 // The main window: current player panel, play panels, menus, and the timer
 // that drives the operation clock.
 #include "nucleo/fondo.h"
+#include "nucleo/juego.h"
 #include "platform/musica.h"
 
 #include <QMainWindow>
@@ -111,7 +112,7 @@ private:
     void PonerPuntos();
     void PonerTiempo();
     void ConectarComandos();
-    void ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)());
+    void ElegirJuego(const char* propia, TipoJuego tipo, void (*siguiente)());
     void MarcarSolo(const char* propia, std::initializer_list<const char*> grupo);
     void RenovarVentanaDeRestas();
     int EjecutarJugadores();

@@ -108,7 +108,7 @@ void TForm_menu::MarcarSolo(const char* propia, std::initializer_list<const char
 
 // Play commands
 
-void TForm_menu::ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)()) {
+void TForm_menu::ElegirJuego(const char* propia, TipoJuego tipo, void (*siguiente)()) {
     MarcarSolo(propia, {"m_sumasyrestasSin", "m_sumasCon_restasSin",
                         "SumasCONllevadasRestasSINllevadasmsdifcil1", "m_sumasyrestasCon",
                         "SumasyRestasCONllevadasmsdifcil2", "Clculomental1"});
@@ -117,34 +117,36 @@ void TForm_menu::ElegirJuego(const char* propia, int32_t tipo, void (*siguiente)
 }
 
 void TForm_menu::m_sumasyrestasSinClick() {
-    ElegirJuego("m_sumasyrestasSin", 1, SiguienteSinLlevadas);
+    ElegirJuego("m_sumasyrestasSin", TipoJuego::SinLlevadas, SiguienteSinLlevadas);
 }
 void TForm_menu::m_sumasCon_restasSinClick() {
-    ElegirJuego("m_sumasCon_restasSin", 2, SiguienteSumasConLlevadas);
+    ElegirJuego("m_sumasCon_restasSin", TipoJuego::SumasConLlevadas, SiguienteSumasConLlevadas);
 }
 void TForm_menu::SumasCONllevadasRestasSINllevadasmsdifcil1Click() {
-    ElegirJuego("SumasCONllevadasRestasSINllevadasmsdifcil1", 3, SiguienteSumasConLlevadas);
+    ElegirJuego("SumasCONllevadasRestasSINllevadasmsdifcil1", TipoJuego::SumasConLlevadasDificil,
+                SiguienteSumasConLlevadas);
 }
 void TForm_menu::m_sumasyrestasConClick() {
-    ElegirJuego("m_sumasyrestasCon", 4, SiguienteConLlevadas);
+    ElegirJuego("m_sumasyrestasCon", TipoJuego::ConLlevadas, SiguienteConLlevadas);
 }
 void TForm_menu::SumasyRestasCONllevadasmsdifcil2Click() {
-    ElegirJuego("SumasyRestasCONllevadasmsdifcil2", 5, SiguienteConLlevadas);
+    ElegirJuego("SumasyRestasCONllevadasmsdifcil2", TipoJuego::ConLlevadasDificil,
+                SiguienteConLlevadas);
 }
 void TForm_menu::Clculomental1Click() {
-    ElegirJuego("Clculomental1", 6, SiguienteCalculoMental);
+    ElegirJuego("Clculomental1", TipoJuego::CalculoMental, SiguienteCalculoMental);
 }
 
 // Configuration commands
 
 void TForm_menu::Cambiodeturnojugadoresautomtico1Click() {
     MarcarSolo("Cambiodeturnojugadoresautomtico1", {"Cambiodeturnojugadoresmanual1"});
-    juego.cambio_automatico = 1;
+    juego.cambio_automatico = true;
 }
 
 void TForm_menu::Cambiodeturnojugadoresmanual1Click() {
     MarcarSolo("Cambiodeturnojugadoresmanual1", {"Cambiodeturnojugadoresautomtico1"});
-    juego.cambio_automatico = 0;
+    juego.cambio_automatico = false;
 }
 
 void TForm_menu::EditarvisualizarlasquemellevoClick() {
@@ -161,13 +163,13 @@ void TForm_menu::RenovarVentanaDeRestas() {
 }
 
 void TForm_menu::Modo1sumaralsustraendosiguiente1Click() {
-    juego.modo_restas = 1;
+    juego.modo_restas = MetodoResta::SumarAlSustraendo;
     MarcarSolo("Modo1sumaralsustraendosiguiente1", {"Modo2restaralminuendosiguiente1"});
     RenovarVentanaDeRestas();
 }
 
 void TForm_menu::Modo2restaralminuendosiguiente1Click() {
-    juego.modo_restas = 2;
+    juego.modo_restas = MetodoResta::RestarAlMinuendo;
     MarcarSolo("Modo2restaralminuendosiguiente1", {"Modo1sumaralsustraendosiguiente1"});
     RenovarVentanaDeRestas();
 }
@@ -179,19 +181,19 @@ const std::initializer_list<const char*> kMarcarLlevadas = {"Hayquemarcarmanualm
 }
 
 void TForm_menu::Hayquemarcarmanualmentecuandomellevo1Click() {
-    juego.marcar_llevadas = 2;
+    juego.marcar_llevadas = MarcarLlevadas::Manual;
     MarcarSolo("Hayquemarcarmanualmentecuandomellevo1", kMarcarLlevadas);
     RenovarVentanaDeRestas();
 }
 
 void TForm_menu::Marcarautomticamentecuandomellevo1Click() {
-    juego.marcar_llevadas = 1;
+    juego.marcar_llevadas = MarcarLlevadas::Automatico;
     MarcarSolo("Marcarautomticamentecuandomellevo1", kMarcarLlevadas);
     RenovarVentanaDeRestas();
 }
 
 void TForm_menu::Nomarcarnuncacuandomellevo1Click() {
-    juego.marcar_llevadas = 0;
+    juego.marcar_llevadas = MarcarLlevadas::Nunca;
     MarcarSolo("Nomarcarnuncacuandomellevo1", kMarcarLlevadas);
     RenovarVentanaDeRestas();
 }
@@ -251,7 +253,7 @@ void TForm_menu::TerminarJuego() {
             "\nLos resultados actuales no se han guardado.\n¿ Deseas volver para poder guardarlos "
             "(Opción 'Control de resultados) ?\n")))
         return;
-    juego.terminando = 1;
+    juego.terminando = true;
     // The help page opens in the desktop's own viewer, which the user closes.
     if (juego.musica_disponible) MediaPlayer1.Cerrar();
     close();

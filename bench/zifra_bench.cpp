@@ -280,7 +280,7 @@ void ResolverColumnas(VentanaColumnas* v, Teclado& k, bool fallo) {
 void ResolverResta(VentanaResta* v, Teclado& k, bool fallo) {
     const int n = v->Def().columnas;
     for (int c = 0; c < n; ++c) {
-        if (v->me_llevo && v->Color95Button_ayuda->isVisible())
+        if (v->Resta().LlevaAhora() && v->Color95Button_ayuda->isVisible())
             QTest::mouseClick(v->Color95Button_ayuda, Qt::LeftButton);
         const int r = v->Resta().Resultado(c);
         if (fallo && c == 0) k.Tecla(v->Memo_res, (r + 1) % 10, &k.fallo);

@@ -50,11 +50,6 @@ int Indice(Incognita i) {
     return i == Incognita::Primero ? 0 : i == Incognita::Segundo ? 1 : 2;
 }
 
-void Mensaje(const QString& texto) {
-    plataforma::MostrarMensaje({plataforma::kTituloPrograma, texto, plataforma::Icono::Ninguno,
-                                plataforma::Botones::Aceptar});
-}
-
 } // namespace
 
 VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
@@ -280,9 +275,7 @@ void VentanaMental::NuevaCuenta() {
     }
     Memo_res->raise();
     VaciarCaja(Memo_res);
-    juego.contando_tiempo = 1;
-    juego.segundos = 0;
-    MostrarTiempo();
+    EmpezarReloj();
     Memo_res->setFocus();
 }
 
@@ -290,7 +283,7 @@ void VentanaMental::ElegirLimite1(int rango) {
     Ajustes().limite1 = kRangosMental[rango].limite1;
     MostrarMarcas();
     if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, Ajustes().limite2)) {
-        Mensaje(kMensajeM1);
+        plataforma::Avisar(kMensajeM1);
         ElegirLimite2(rango);
     }
     NuevaCuenta();
@@ -299,7 +292,7 @@ void VentanaMental::ElegirLimite1(int rango) {
 void VentanaMental::ElegirLimite2(int rango) {
     const int32_t limite2 = kRangosMental[rango].limite2;
     if (def_.tipo == TipoMental::Restas && !SustraendoCabe(Ajustes().limite1, limite2)) {
-        Mensaje(kMensajeM2);
+        plataforma::Avisar(kMensajeM2);
         MostrarMarcas(); // the menu already toggled the item
         return;
     }
@@ -337,9 +330,7 @@ void VentanaMental::Color95Button1Click() {
 void VentanaMental::CuentaAcertada() {
     if (celebrar_) CelebrarCuenta();
     celebrar_ = !celebrar_;
-    ++aciertos;
-    Label_aciertos->setText(QString::number(aciertos));
-    RegistrarAcierto();
+    ContarAcierto(Paso(PasoJuzgado::Que::RespuestaMental, 0, true));
     // The answer stays in sight during the wait, which blocks the paint.
     Memo_res->repaint();
     Esperar(300);
@@ -348,10 +339,8 @@ void VentanaMental::CuentaAcertada() {
 
 void VentanaMental::CuentaFallada() {
     SonidoFallo();
-    if (Form_aviso_error) plataforma::EjecutarModal(Form_aviso_error);
-    ++fallos;
-    Label_fallos->setText(QString::number(fallos));
-    RegistrarFallo();
+    if (Form_aviso_error) Form_aviso_error->Mostrar(this);
+    ContarFallo(Paso(PasoJuzgado::Que::RespuestaMental, 0, false));
     VaciarCaja(Memo_res);
     Memo_res->setFocus();
 }

@@ -25,9 +25,12 @@ const VentanaEjercicio kVentanasEjercicio[10] = {
 };
 
 const ModoJuego kModosJuego[6] = {
-    {1, VentanaSumas3b, VentanaRestas3, 0}, {2, VentanaSumas4b, VentanaRestas3b, 1},
-    {3, VentanaSumas5, VentanaRestas3b, 1}, {4, VentanaSumas5, VentanaRestas4b, 2},
-    {5, VentanaSumas5b, VentanaRestas5, 2}, {6, VentanaCmental1, VentanaCmental2, 3},
+    {TipoJuego::SinLlevadas, VentanaSumas3b, VentanaRestas3, 0},
+    {TipoJuego::SumasConLlevadas, VentanaSumas4b, VentanaRestas3b, 1},
+    {TipoJuego::SumasConLlevadasDificil, VentanaSumas5, VentanaRestas3b, 1},
+    {TipoJuego::ConLlevadas, VentanaSumas5, VentanaRestas4b, 2},
+    {TipoJuego::ConLlevadasDificil, VentanaSumas5b, VentanaRestas5, 2},
+    {TipoJuego::CalculoMental, VentanaCmental1, VentanaCmental2, 3},
 };
 
 const VentanaEjercicio* BuscarVentanaEjercicio(int32_t codigo) {
@@ -36,7 +39,7 @@ const VentanaEjercicio* BuscarVentanaEjercicio(int32_t codigo) {
     return nullptr;
 }
 
-const ModoJuego* BuscarModoJuego(int32_t tipo_juego) {
+const ModoJuego* BuscarModoJuego(TipoJuego tipo_juego) {
     for (const auto& m : kModosJuego)
         if (m.tipo_juego == tipo_juego) return &m;
     return nullptr;
@@ -101,8 +104,8 @@ void BorrarResultados() {
     }
     juego.num_jugadores = 0;
     juego.jugador_actual = 0;
-    juego.resultados_guardados = 1;
-    juego.archivo_valido = 0;
+    juego.resultados_guardados = true;
+    juego.archivo_valido = false;
     Avisar(OyentesResultados());
 }
 

@@ -72,39 +72,66 @@ extern const VentanaEjercicio kVentanasEjercicio[10];
 // nullptr for a code that is not an exercise window.
 const VentanaEjercicio* BuscarVentanaEjercicio(int32_t codigo);
 
+// The play modes of the "&Juegos" menu; none until one is chosen.
+enum class TipoJuego : int32_t {
+    Ninguno = 0,
+    SinLlevadas = 1,             // sums and subtractions without carrying
+    SumasConLlevadas = 2,        // sums carry (two rows), subtractions do not
+    SumasConLlevadasDificil = 3, // the same with three rows
+    ConLlevadas = 4,             // both carry
+    ConLlevadasDificil = 5,
+    CalculoMental = 6,
+};
+
+// When the borrows of a subtraction are marked.
+enum class MarcarLlevadas : int32_t {
+    Nunca = 0,
+    Automatico = 1,
+    Manual = 2, // the child presses "Me llevo..." first
+};
+
+// How a borrow is carried to the next column.
+enum class MetodoResta : int32_t {
+    SumarAlSustraendo = 1, // method 1: "+1" on the next subtrahend digit
+    RestarAlMinuendo = 2,  // method 2: the next minuend digit crossed and lowered
+};
+
+static_assert(sizeof(TipoJuego) == 4 && sizeof(MarcarLlevadas) == 4 && sizeof(MetodoResta) == 4,
+              "the choices keep their 32-bit places in the record");
+
 struct ModoJuego {
-    int32_t tipo_juego;
+    TipoJuego tipo_juego;
     int32_t ventana_suma;
     int32_t ventana_resta;
     int grupo; // index into usar_sumas
 };
 extern const ModoJuego kModosJuego[6];
-const ModoJuego* BuscarModoJuego(int32_t tipo_juego);
+const ModoJuego* BuscarModoJuego(TipoJuego tipo_juego);
 
 struct GameState {
     int32_t num_jugadores = 1;
     int32_t jugador_actual = 1;
     ResultsRecord jugadores[kMaxJugadores] = {};
     ScoreEntry puntos[kMaxJugadores + 1] = {};
-    int32_t cambio_automatico = 1;
-    int32_t editar_llevadas = 1;
-    int32_t marcar_llevadas = 2;
-    int32_t modo_restas = 1;
-    int32_t tipo_juego = 0;
-    int32_t usar_sumas[4] = {0, 0, 0, 0};
+    bool cambio_automatico = true;
+    bool editar_llevadas = true;
+    MarcarLlevadas marcar_llevadas = MarcarLlevadas::Manual;
+    MetodoResta modo_restas = MetodoResta::SumarAlSustraendo;
+    TipoJuego tipo_juego = TipoJuego::Ninguno;
+    bool usar_sumas[4] = {false, false, false, false};
     int32_t ventana_actual = SinVentana;
     int32_t segundos = 0;
-    int32_t contando_tiempo = 0;
+    bool contando_tiempo = false;
     int32_t cuentas_acertadas = 0;
-    int32_t resultados_guardados = 1;
-    int32_t archivo_valido = 0;
+    bool resultados_guardados = true;
+    bool archivo_valido = false;
     // Paths are kept whole: Linux paths may be longer than 255 bytes and
     // need not fit a single-byte code page.
     QString archivo_resultados;
     QString ruta_dialogo;
-    int32_t terminando = 0;
-    int32_t musica_disponible = 0;
-    int32_t fondo_cargado = 0;
+    bool terminando = false;
+    bool musica_disponible = false;
+    bool fondo_cargado = false;
     int32_t unidad_inicial = 0; // no drive letters here
     QString directorio_inicial;
 };

@@ -2,6 +2,8 @@
 
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
+#include "nucleo/puntos.h"
+#include "nucleo/servicios.h"
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 
@@ -19,7 +21,8 @@ void VaciarCaja(QLineEdit* caja) {
 VentanaDeEjercicio::VentanaDeEjercicio(const char* nombre, const char* titulo, int32_t codigo,
                                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      codigo_(codigo) {
     setObjectName(QString::fromLatin1(nombre));
     setWindowTitle(QString::fromUtf8(titulo));
     setModal(false);
@@ -58,6 +61,30 @@ void VentanaDeEjercicio::MostrarTotales() {
     Label_fallos->setText(QString::number(fallos));
 }
 
+void VentanaDeEjercicio::EmpezarReloj() {
+    juego.contando_tiempo = true;
+    juego.segundos = 0;
+    MostrarTiempo();
+}
+
+PasoJuzgado VentanaDeEjercicio::Paso(PasoJuzgado::Que que, int columna, bool acierto) const {
+    return {codigo_, que, columna, acierto};
+}
+
+void VentanaDeEjercicio::ContarAcierto(const PasoJuzgado& paso) {
+    ++aciertos;
+    Label_aciertos->setText(QString::number(aciertos));
+    RegistrarAcierto();
+    emit AnunciosJuego().Juzgado(paso);
+}
+
+void VentanaDeEjercicio::ContarFallo(const PasoJuzgado& paso) {
+    ++fallos;
+    Label_fallos->setText(QString::number(fallos));
+    RegistrarFallo();
+    emit AnunciosJuego().Juzgado(paso);
+}
+
 void VentanaDeEjercicio::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (!e->spontaneous()) FormShow();
@@ -74,7 +101,7 @@ void VentanaDeEjercicio::reject() {
 }
 
 void VentanaDeEjercicio::FormClose() {
-    juego.contando_tiempo = 0;
+    juego.contando_tiempo = false;
     juego.ventana_actual = SinVentana;
 }
 

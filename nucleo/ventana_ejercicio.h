@@ -1,7 +1,10 @@
 #pragma once
 // What every exercise window shares: its code in the registry, its totals
-// "por todos los jugadores" (cleared by a new game), closing that stops the
-// clock, and the key filter of its answer boxes.
+// "por todos los jugadores" (cleared by a new game), the clock of an
+// operation, the booking of each right and wrong answer, closing that stops
+// the clock, and the key filter of its answer boxes.
+#include "nucleo/anuncios.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -30,8 +33,19 @@ protected:
     // The two totals frames at left 25, 116 x 71, inside `padre`.
     void CrearTotales(QWidget* padre, int top_aciertos, int top_fallos);
     void MostrarTotales();
+    // A new operation: its clock from 0.
+    void EmpezarReloj();
+    // A right or wrong answer: the window's total, the current player's
+    // record and points, and the step announced.
+    void ContarAcierto(const PasoJuzgado& paso);
+    void ContarFallo(const PasoJuzgado& paso);
+    // This window's step of that kind and column.
+    PasoJuzgado Paso(PasoJuzgado::Que que, int columna, bool acierto) const;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     // Handed every key of the answer boxes: only the digits and Backspace pass.
     bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    int32_t codigo_;
 };

@@ -31,7 +31,7 @@ QWidget* VentanaDeCodigo(int32_t codigo) {
 void CerrarVentanaActual() {
     if (QWidget* w = VentanaDeCodigo(juego.ventana_actual)) w->close();
     juego.ventana_actual = SinVentana;
-    juego.contando_tiempo = 0;
+    juego.contando_tiempo = false;
 }
 
 void MostrarVentana(int32_t codigo) {

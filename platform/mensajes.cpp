@@ -56,6 +56,10 @@ void Informar(const QString& texto) {
     MostrarMensaje({kTituloPrograma, texto, Icono::Informacion, Botones::Aceptar});
 }
 
+void Avisar(const QString& texto) {
+    MostrarMensaje({kTituloPrograma, texto, Icono::Ninguno, Botones::Aceptar});
+}
+
 void AvisarError(const QString& texto) {
     Pitido();
     MostrarMensaje({kTituloPrograma, texto, Icono::Error, Botones::Aceptar});

@@ -28,6 +28,8 @@ int MostrarMensaje(const Mensaje& m);
 // Yes/No question with the question icon; true means Yes.
 bool Preguntar(const QString& texto, Respuesta por_defecto = RespuestaSi);
 void Informar(const QString& texto);
+// A plain message: no icon, OK.
+void Avisar(const QString& texto);
 // File errors: a simple beep, the error icon and OK.
 void AvisarError(const QString& texto);
 void Pitido();

@@ -61,7 +61,7 @@ void TForm_Acierto::FormShow() {
         "¡¡ Muy bien !!\n\nEstás jugando tan bien que has ganado 20 puntos más.\n\nPulsa el botón "
         "'Seguir' para ver la cara graciosa que tienes"));
     PremiarATodos();
-    juego.contando_tiempo = 0;
+    juego.contando_tiempo = false;
 }
 
 void TForm_Acierto::Color95Button1Click() {

@@ -1,6 +1,7 @@
 #include "players/form_aviso_error.h"
 
 #include "platform/accesibilidad.h"
+#include "platform/mensajes.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,11 +43,11 @@ TForm_aviso_error::~TForm_aviso_error() {
     if (Form_aviso_error == this) Form_aviso_error = nullptr;
 }
 
-void TForm_aviso_error::PonerLineas(const QString& primera, const QString& segunda) {
-    Label1->setText(primera);
-    Label2->setText(segunda);
-}
-
-void TForm_aviso_error::RestaurarLineas() {
-    PonerLineas(kLinea1, kLinea2);
+int TForm_aviso_error::Mostrar(QWidget* sobre, const QString& primera, const QString& segunda) {
+    Label1->setText(primera.isEmpty() ? kLinea1 : primera);
+    Label2->setText(segunda.isEmpty() ? kLinea2 : segunda);
+    const int r = plataforma::EjecutarModal(this, sobre);
+    Label1->setText(kLinea1);
+    Label2->setText(kLinea2);
+    return r;
 }

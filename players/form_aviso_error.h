@@ -13,10 +13,9 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
 
-    // The borrowing windows say something else for a moment, then put the
-    // notice's own lines back.
-    void PonerLineas(const QString& primera, const QString& segunda);
-    void RestaurarLineas();
+    // Shows the notice modally over `sobre`, with other lines for this once
+    // when given; its own lines are back afterwards.
+    int Mostrar(QWidget* sobre, const QString& primera = {}, const QString& segunda = {});
 };
 
 extern TForm_aviso_error* Form_aviso_error;

@@ -144,10 +144,8 @@ void TForm_puntos::Color95Button_guardarClick() {
         return;
     }
     // Also when the file cannot be created: a silent failure looks saved.
-    plataforma::MostrarMensaje(
-        {plataforma::kTituloPrograma,
-         QStringLiteral("Error.\n\nNo se ha podido grabar el archivo de puntuaciones."),
-         plataforma::Icono::Ninguno, plataforma::Botones::Aceptar});
+    plataforma::Avisar(
+        QStringLiteral("Error.\n\nNo se ha podido grabar el archivo de puntuaciones."));
 }
 
 void TForm_puntos::Color95Button_cerrarClick() {

@@ -347,13 +347,13 @@ void LeerJugadoresDeArchivo(QWidget* dueno) {
         return;
     EnCarpetaInicial carpeta;
     if (!resultados::LeerResultadosEnTabla(dueno)) {
-        juego.archivo_valido = 0;
+        juego.archivo_valido = false;
         juego.archivo_resultados.clear();
         return;
     }
     if (Form_Resultados) Form_Resultados->PonerArchivo(juego.ruta_dialogo);
-    juego.resultados_guardados = 1;
-    juego.archivo_valido = 1;
+    juego.resultados_guardados = true;
+    juego.archivo_valido = true;
     juego.archivo_resultados = juego.ruta_dialogo;
     if (juego.num_jugadores == 0) {
         juego.num_jugadores = 1;

@@ -25,18 +25,13 @@ const QString kTextoNoExiste =
 
 namespace {
 
-void MensajeSimple(const QString& texto) {
-    plataforma::MostrarMensaje({plataforma::kTituloPrograma, texto, plataforma::Icono::Ninguno,
-                                plataforma::Botones::Aceptar});
-}
-
 int NumJugadoresValido() {
     return std::clamp<int32_t>(juego.num_jugadores, 0, kMaxJugadores);
 }
 
 void Guardados() {
-    juego.resultados_guardados = 1;
-    juego.archivo_valido = 1;
+    juego.resultados_guardados = true;
+    juego.archivo_valido = true;
 }
 } // namespace
 
@@ -53,7 +48,7 @@ void BorrarContadoresJugador(int slot) {
     auto& r = juego.jugadores[slot];
     std::memset(r.aciertos, 0, sizeof r.aciertos);
     std::memset(r.fallos, 0, sizeof r.fallos);
-    juego.resultados_guardados = 0;
+    juego.resultados_guardados = false;
 }
 
 int ElegirArchivoResultados(QWidget* dueno, std::vector<ResultsRecord>& registros, int maximo) {
@@ -104,7 +99,7 @@ int EscribirResultados(const QString& ruta) {
         plataforma::AvisarError(kTextoErrorCrear);
         return 0;
     case Escritura::ErrorAlGrabar:
-        MensajeSimple(kTextoErrorGuardar);
+        plataforma::Avisar(kTextoErrorGuardar);
         return 0;
     }
     return 0;
@@ -130,7 +125,7 @@ int AnadirResultados() {
         plataforma::AvisarError(kTextoNoExiste);
         return 0;
     case Anadido::ErrorAlGrabar:
-        MensajeSimple(kTextoErrorGuardar);
+        plataforma::Avisar(kTextoErrorGuardar);
         return 0;
     }
     return 0;

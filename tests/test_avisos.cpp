@@ -111,7 +111,7 @@ private slots:
         acierto ? RegistrarAcierto() : RegistrarFallo();
         QCOMPARE(juego.puntos[2].puntos, puntos);
         QCOMPARE(contadores[kind], contador);
-        QCOMPARE(juego.resultados_guardados, 0);
+        QCOMPARE(int(juego.resultados_guardados), 0);
         QCOMPARE(Form_menu->Label_puntos->text(), QString::number(puntos));
         QCOMPARE(Form_menu->Label_puntos->palette().color(QPalette::WindowText), color);
         QCOMPARE(Form_menu->Label_pacertadas->text(),
@@ -155,10 +155,10 @@ private slots:
         QCOMPARE(juego.puntos[1].puntos, 30);
         QCOMPARE(juego.puntos[2].puntos, 17);
         QCOMPARE(juego.puntos[3].puntos, 20);
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
         // The bonus is points only.
         QCOMPARE(juego.jugadores[0].aciertos[0], 7);
-        QCOMPARE(juego.resultados_guardados, 1);
+        QCOMPARE(int(juego.resultados_guardados), 1);
         QCOMPARE(
             Form_Acierto->Label1->text(),
             QStringLiteral("¡¡ Muy bien !!\n\nEstás jugando tan bien que has ganado 20 puntos "
@@ -207,10 +207,14 @@ private slots:
         QVERIFY(!a->isVisible());
         QCOMPARE(a->result(), int(QDialog::Accepted));
 
-        a->PonerLineas(QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
-                       QStringLiteral("Mira bien los números, y sigue."));
-        QCOMPARE(a->Label2->text(), QStringLiteral("Mira bien los números, y sigue."));
-        a->RestaurarLineas();
+        QString vista;
+        buzon_.dialogos.enqueue([&](QDialog*) {
+            vista = a->Label2->text();
+            return int(QDialog::Accepted);
+        });
+        a->Mostrar(nullptr, QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
+                   QStringLiteral("Mira bien los números, y sigue."));
+        QCOMPARE(vista, QStringLiteral("Mira bien los números, y sigue."));
         QCOMPARE(a->Label1->text(), QStringLiteral("El número que has pulsado NO es correcto."));
         QCOMPARE(a->Label2->text(), QStringLiteral("Vuelve a calcularlo."));
     }

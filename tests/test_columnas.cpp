@@ -119,7 +119,7 @@ private slots:
         QVERIFY(!v->isModal());
         QCOMPARE(v->pos(), QPoint(40, 30) + desplazamiento);
         QCOMPARE(juego.ventana_actual, codigo);
-        QCOMPARE(juego.contando_tiempo, 1);
+        QCOMPARE(int(juego.contando_tiempo), 1);
         QCOMPARE(v->Label_signo_mas->text(), signo);
         const char* col[] = {"u", "d", "c"};
         for (int f = 0; f < filas; ++f)
@@ -140,7 +140,7 @@ private slots:
         v->move(200, 220);
         CerrarVentanaActual();
         QCOMPARE(juego.ventana_actual, 0);
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
         MostrarVentana(codigo);
         QCOMPARE(v->pos(), QPoint(200, 220));
     }
@@ -207,8 +207,8 @@ private slots:
         QFETCH(int, siguiente);
         for (bool editar : {true, false}) {
             juego.editar_llevadas = editar;
-            juego.tipo_juego = tipo;
-            const ModoJuego* modo = BuscarModoJuego(tipo);
+            juego.tipo_juego = TipoJuego(tipo);
+            const ModoJuego* modo = BuscarModoJuego(TipoJuego(tipo));
             juego.usar_sumas[modo->grupo] = codigo == modo->ventana_suma;
             VentanaColumnas* v = Abrir(codigo);
             const int antes = v->aciertos;
@@ -222,7 +222,7 @@ private slots:
             QVERIFY(buzon_.dialogos_vistos.isEmpty()); // no failure notice
             QCOMPARE(juego.ventana_actual, siguiente);
             QVERIFY(VentanaDeCodigo(siguiente)->isVisible());
-            QCOMPARE(juego.contando_tiempo, 1);
+            QCOMPARE(int(juego.contando_tiempo), 1);
             QCOMPARE(juego.segundos, 0);
             if (siguiente != codigo) QVERIFY(!v->isVisible());
             CerrarVentanaActual();
@@ -238,7 +238,7 @@ private slots:
     // already painted, not still in the box; at the end, the whole result.
     void cifra_a_la_vista() {
         QFETCH(int, codigo);
-        juego.marcar_llevadas = 1; // the borrowing marks wait too
+        juego.marcar_llevadas = MarcarLlevadas::Automatico; // the borrowing marks wait too
         VentanaColumnas* v = Abrir(codigo);
         QVERIFY(QTest::qWaitForWindowExposed(v));
         QHash<QObject*, QString> pintado;
@@ -266,7 +266,7 @@ private slots:
         auto* resta = qobject_cast<VentanaResta*>(v);
         const Operacion op = resta ? resta->Resta().Op() : v->Cuenta().Op();
         if (resta)
-            nino::ResolverResta(resta, juego.modo_restas, juego.marcar_llevadas);
+            nino::ResolverResta(resta, int(juego.modo_restas), int(juego.marcar_llevadas));
         else
             nino::ResolverColumnas(v);
         plataforma::FijarObservadorEsperas(nullptr);
@@ -369,7 +369,7 @@ private slots:
         QFETCH(int, fallos);
         QFETCH(bool, termina);
         juego.editar_llevadas = 1;
-        juego.tipo_juego = codigo == 5 ? 3 : codigo == 44 ? 2 : 5;
+        juego.tipo_juego = TipoJuego(codigo == 5 ? 3 : codigo == 44 ? 2 : 5);
         Operacion op;
         op.filas = int(filas.size());
         for (int f = 0; f < op.filas; ++f)
@@ -439,7 +439,7 @@ private slots:
         Teclear(v->Memo_res, '2');
         QVERIFY(v->Memo_mellevo->isVisible());
         Form_menu->Accion("Editarvisualizarlasquemellevo")->trigger();
-        QCOMPARE(juego.editar_llevadas, 0);
+        QCOMPARE(int(juego.editar_llevadas), 0);
         QVERIFY(v->Memo_mellevo->isVisible());
         Teclear(v->Memo_mellevo, '1');
         QCOMPARE(v->Label_mellevo[1]->text(), QStringLiteral("1"));

@@ -58,14 +58,14 @@ private slots:
         QCOMPARE(juego.jugador_actual, 1);
         QCOMPARE(NombreJugador(1), QStringLiteral("Sin nombre"));
         QCOMPARE(QByteArray(juego.puntos[1].nombre), QByteArray("Sin nombre"));
-        QCOMPARE(juego.cambio_automatico, 1);
-        QCOMPARE(juego.editar_llevadas, 1);
-        QCOMPARE(juego.marcar_llevadas, 2);
-        QCOMPARE(juego.modo_restas, 1);
-        QCOMPARE(juego.tipo_juego, 0);
-        QCOMPARE(juego.resultados_guardados, 1);
-        QCOMPARE(juego.archivo_valido, 0);
-        QCOMPARE(juego.terminando, 0);
+        QCOMPARE(int(juego.cambio_automatico), 1);
+        QCOMPARE(int(juego.editar_llevadas), 1);
+        QCOMPARE(int(juego.marcar_llevadas), 2);
+        QCOMPARE(int(juego.modo_restas), 1);
+        QCOMPARE(int(juego.tipo_juego), 0);
+        QCOMPARE(int(juego.resultados_guardados), 1);
+        QCOMPARE(int(juego.archivo_valido), 0);
+        QCOMPARE(int(juego.terminando), 0);
         QCOMPARE(juego.directorio_inicial, QDir::currentPath());
     }
 
@@ -102,8 +102,8 @@ private slots:
         QCOMPARE(juego.puntos[2].nombre[0], '\0');
         QCOMPARE(juego.num_jugadores, 0);
         QCOMPARE(juego.jugador_actual, 0);
-        QCOMPARE(juego.resultados_guardados, 1);
-        QCOMPARE(juego.archivo_valido, 0);
+        QCOMPARE(int(juego.resultados_guardados), 1);
+        QCOMPARE(int(juego.archivo_valido), 0);
         QCOMPARE(contadores_borrados, 1);
         QCOMPARE(etiqueta_borrada, 1);
     }

@@ -253,12 +253,12 @@ private slots:
             if (mejores)
                 QVERIFY(boton_activo);
             else {
-                QCOMPARE(juego.resultados_guardados, 0);
+                QCOMPARE(int(juego.resultados_guardados), 0);
                 QCOMPARE(pedidos_, orden == "guardar" ? 0 : 2);
             }
         } else {
             QCOMPARE(buzon_.Textos(), QStringList());
-            if (!mejores) QCOMPARE(juego.resultados_guardados, 1);
+            if (!mejores) QCOMPARE(int(juego.resultados_guardados), 1);
         }
 
         // With the disk well again, the same command saves today's game whole.
@@ -289,7 +289,7 @@ private slots:
                              QByteArray(x.nombre) == QByteArray(juego.jugadores[k].nombre),
                          qPrintable(QString::number(k)));
             }
-            QCOMPARE(juego.resultados_guardados, 1);
+            QCOMPARE(int(juego.resultados_guardados), 1);
         }
     }
 };

@@ -199,7 +199,7 @@ private slots:
             {VentanaRestas4b,
              [](QWidget* w) {
                  auto* v = static_cast<VentanaResta*>(w);
-                 juego.marcar_llevadas = 2;
+                 juego.marcar_llevadas = MarcarLlevadas::Manual;
                  v->MostrarResta(Op(375, 128, 3)); // the tens do not borrow
                  if (!MeLlevo(v)) return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("7"));
@@ -212,7 +212,7 @@ private slots:
             {VentanaRestas4b,
              [](QWidget* w) {
                  auto* v = static_cast<VentanaResta*>(w);
-                 juego.marcar_llevadas = 2;
+                 juego.marcar_llevadas = MarcarLlevadas::Manual;
                  v->MostrarResta(Op(375, 128, 3));
                  Teclas(QStringLiteral("7")); // before "Me llevo...": a message box
                  return v->Memo_res;

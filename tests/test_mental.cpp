@@ -75,7 +75,7 @@ class TestMental : public QObject {
 
     // Opens a window so that the next one, with one player, is the other.
     VentanaMental* Abrir(int32_t codigo) {
-        juego.tipo_juego = 6;
+        juego.tipo_juego = TipoJuego(6);
         juego.usar_sumas[3] = codigo == VentanaCmental1;
         MostrarVentana(codigo);
         return Ventana(codigo);
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(v->minimumSize(), v->maximumSize());
         QCOMPARE(v->pos(), QPoint(512 - v->width() / 2, 384 - v->height() / 2));
         QCOMPARE(juego.ventana_actual, codigo);
-        QCOMPARE(juego.contando_tiempo, 1);
+        QCOMPARE(int(juego.contando_tiempo), 1);
         QCOMPARE(v->Label4->text(), signo);
         QCOMPARE(v->Label3->text(), QStringLiteral("="));
         QCOMPARE(Marcadas(v->MainMenu1),
@@ -227,14 +227,14 @@ private slots:
         QVERIFY(v->GIFImage1->Animando());
         CerrarVentanaActual();
         QCOMPARE(juego.ventana_actual, 0);
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
         QVERIFY(!v->GIFImage1->Animando());
         // Closing by its close box does the same.
         MostrarVentana(codigo);
         QCOMPARE(juego.ventana_actual, codigo);
         v->close();
         QCOMPARE(juego.ventana_actual, 0);
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
     }
 
     void menus_data() {
@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(v->aciertos + v->fallos, 0);
         QCOMPARE(v->Label_fallos->text(), QStringLiteral("0"));
         QCOMPARE(juego.puntos[1].puntos, 0);
-        QCOMPARE(juego.resultados_guardados, 1);
+        QCOMPARE(int(juego.resultados_guardados), 1);
         QCOMPARE(Visibles(v), antes);
         QCOMPARE(juego.ventana_actual, codigo);
         QCOMPARE(v->focusWidget(), v->Memo_res);
@@ -496,7 +496,7 @@ private slots:
         QCOMPARE(v->Memo_res->text(), QString());
         QCOMPARE(v->focusWidget(), v->Memo_res);
         QCOMPARE(juego.ventana_actual, codigo);
-        QCOMPARE(juego.contando_tiempo, 1);
+        QCOMPARE(int(juego.contando_tiempo), 1);
         QCOMPARE(juego.segundos, 12);
         Responder(v, respuesta);
         QCOMPARE(v->aciertos, 1);
@@ -653,7 +653,7 @@ private slots:
         if (!automatico) Form_menu->Accion("Cambiodeturnojugadoresmanual1")->trigger();
         juego.jugador_actual = actual;
         Form_menu->Accion("Clculomental1")->trigger();
-        QCOMPARE(juego.tipo_juego, 6);
+        QCOMPARE(int(juego.tipo_juego), 6);
         QList<int> vistas, quien, celebradas;
         while (vistas.size() < ventanas.size()) {
             vistas << juego.ventana_actual;

@@ -108,10 +108,11 @@ private slots:
             const bool fallo = op % 7 == 3;
 
             if (auto* r = qobject_cast<VentanaResta*>(w)) {
-                metodos_y_marcas
-                    << QStringLiteral("%1/%2").arg(juego.modo_restas).arg(juego.marcar_llevadas);
-                fallos_tecleados +=
-                    nino::ResolverResta(r, juego.modo_restas, juego.marcar_llevadas, fallo);
+                metodos_y_marcas << QStringLiteral("%1/%2")
+                                        .arg(int(juego.modo_restas))
+                                        .arg(int(juego.marcar_llevadas));
+                fallos_tecleados += nino::ResolverResta(r, int(juego.modo_restas),
+                                                        int(juego.marcar_llevadas), fallo);
             } else if (auto* c = qobject_cast<VentanaColumnas*>(w)) {
                 fallos_tecleados += nino::ResolverColumnas(c, fallo);
             } else {

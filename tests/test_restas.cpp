@@ -57,8 +57,8 @@ class TestRestas : public QObject {
     QList<plataforma::Sonido>& sonidos_ = partida_.sonidos;
 
     VentanaResta* Abrir(int32_t codigo, int metodo, int modo, const Operacion* op = nullptr) {
-        juego.modo_restas = metodo;
-        juego.marcar_llevadas = modo;
+        juego.modo_restas = MetodoResta(metodo);
+        juego.marcar_llevadas = MarcarLlevadas(modo);
         VentanaResta* v = Ventana(codigo);
         MostrarVentana(codigo);
         if (op) v->MostrarResta(*op);
@@ -161,7 +161,7 @@ private slots:
             const int puntos = juego.puntos[1].puntos;
             const int antes = v->aciertos;
             const int celebraciones = int(sonidos_.count(plataforma::Sonido::Acierto));
-            juego.tipo_juego = codigo == 440 ? 4 : 5;
+            juego.tipo_juego = TipoJuego(codigo == 440 ? 4 : 5);
             juego.usar_sumas[2] = 0; // one player: the addition comes next
             nino::ResolverResta(v, metodo, modo);
             QVERIFY2(buzon_.mensajes.isEmpty(), qPrintable(buzon_.Textos().join(u'|')));
@@ -230,13 +230,13 @@ private slots:
         vistas.sort();
         marcas.sort();
         QCOMPARE(vistas, marcas);
-        QCOMPARE(v->me_llevo, me_llevo);
+        QCOMPARE(v->Resta().LlevaAhora(), me_llevo);
         QCOMPARE(v->fallos, 0);
         QVERIFY(!v->Color95Button_ayuda->isVisible()); // automatic: no button
         // The marks stay until the next operation; then all go.
         v->MostrarResta(op);
         v->NuevaCuenta();
-        juego.marcar_llevadas = 0;
+        juego.marcar_llevadas = MarcarLlevadas(0);
         v->NuevaCuenta();
         QVERIFY(Marcas(v).isEmpty());
     }
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(v->aciertos, 2);
         // The last column shows the button, but never needs it.
         QVERIFY(v->Color95Button_ayuda->isVisible());
-        QVERIFY(!v->me_llevo);
+        QVERIFY(!v->Resta().LlevaAhora());
         QTest::keyClick(v->Memo_res, '1'); // 2 - 1
         QCOMPARE(v->aciertos, 3);
         QCOMPARE(buzon_.mensajes.size(), 1);
@@ -362,13 +362,13 @@ private slots:
     }
 
     void cambiar_de_metodo_renueva() {
-        juego.tipo_juego = 5;
+        juego.tipo_juego = TipoJuego(5);
         VentanaResta* v = Abrir(50, 1, 1);
         QTest::keyClick(v->Memo_res, char('0' + v->Resta().Resultado(0)));
         QCOMPARE(v->Memo_res->x(), 395);
         juego.segundos = 30;
         Form_menu->Accion("Modo2restaralminuendosiguiente1")->trigger();
-        QCOMPARE(juego.modo_restas, 2);
+        QCOMPARE(int(int(juego.modo_restas)), 2);
         QCOMPARE(juego.ventana_actual, 50);
         QVERIFY(v->isVisible());
         QCOMPARE(v->Memo_res->x(), 455); // a new operation, from the units

@@ -340,8 +340,8 @@ private slots:
         ::chmod(QFile::encodeName(carpeta).constData(), 0777);
         QCOMPARE(Leer(ruta), viejo);
         QCOMPARE(std::memcmp(&antes, &juego.jugadores[1], 72), 0);
-        QCOMPARE(juego.resultados_guardados, 0);
-        QCOMPARE(juego.archivo_valido, 0);
+        QCOMPARE(int(juego.resultados_guardados), 0);
+        QCOMPARE(int(juego.archivo_valido), 0);
         QCOMPARE(buzon_.mensajes.size(), 1);
         // No temporary file is left behind.
         QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList{"viejo.rsr"});

@@ -292,7 +292,7 @@ private slots:
         juego.resultados_guardados = 0;
         f->Guardar1->trigger();
         QCOMPARE(pedidos_.size(), 2);
-        QCOMPARE(juego.resultados_guardados, 1);
+        QCOMPARE(int(juego.resultados_guardados), 1);
         QCOMPARE(qFromLittleEndian<int32_t>(Leer(Ruta("a.rsr")).constData() + 144 + 68), 999);
         QCOMPARE(buzon_.mensajes.size(), 1);
     }
@@ -369,7 +369,7 @@ private slots:
         QCOMPARE(juego.jugador_actual, 1);
         QCOMPARE(NombreJugador(1), primero);
         QCOMPARE(juego.puntos[1].puntos, 0);
-        QCOMPARE(juego.archivo_valido, 1);
+        QCOMPARE(int(juego.archivo_valido), 1);
         QCOMPARE(juego.archivo_resultados, Ruta("x.rsr"));
         QCOMPARE(Form_Resultados->Label_archivo->text(), QStringLiteral("Del archivo : 'x.rsr'"));
         QCOMPARE(Form_menu->Color95Button_jugadorsiguiente->isEnabled(), botones);
@@ -388,14 +388,14 @@ private slots:
         QVERIFY(pedidos_.isEmpty());
         QCOMPARE(buzon_.mensajes.size(), 1);
         QVERIFY(buzon_.mensajes[0].texto.startsWith("¡¡ Atención !!\n\n"));
-        QCOMPARE(juego.archivo_valido, 1);
+        QCOMPARE(int(juego.archivo_valido), 1);
 
         buzon_.respuestas << plataforma::RespuestaNo;
         LeerJugadoresDeArchivo(); // the dialog is cancelled
         QCOMPARE(pedidos_.size(), 1);
         QCOMPARE(juego.num_jugadores, 2);
         QCOMPARE(juego.jugadores[1].aciertos[0], 11);
-        QCOMPARE(juego.archivo_valido, 0);
+        QCOMPARE(int(juego.archivo_valido), 0);
         QVERIFY(juego.archivo_resultados.isEmpty());
         Form_Resultados->Guardar1->trigger();
         QVERIFY(buzon_.mensajes.last().texto.startsWith("Opción no disponible."));
@@ -443,7 +443,7 @@ private slots:
         QCOMPARE(buzon_.dialogos_vistos, QStringList{"Form_Resultados"});
         QCOMPARE(juego.jugadores[1].aciertos[0], 0);
         QCOMPARE(juego.jugadores[0].aciertos[0], 1);
-        QCOMPARE(juego.resultados_guardados, 0);
+        QCOMPARE(int(juego.resultados_guardados), 0);
     }
 
     // A new game clears the file label.

@@ -46,7 +46,7 @@ private slots:
         JugadoresDePrueba(jugadores);
         juego.cambio_automatico = automatico;
         juego.jugador_actual = actual;
-        juego.tipo_juego = 1;
+        juego.tipo_juego = TipoJuego(1);
         SiguienteSinLlevadas();
         QList<int> vistas{juego.ventana_actual};
         while (vistas.size() < codigos.size()) {
@@ -59,7 +59,7 @@ private slots:
     void manual_cambia_al_terminar_jugador_1() {
         JugadoresDePrueba(2);
         juego.cambio_automatico = 0;
-        juego.tipo_juego = 1;
+        juego.tipo_juego = TipoJuego(1);
         juego.jugador_actual = 2;
         SiguienteSinLlevadas();
         QCOMPARE(juego.ventana_actual, int32_t(VentanaRestas3));
@@ -87,9 +87,9 @@ private slots:
         QFETCH(int, resta);
         void (*rutinas[])() = {SiguienteSinLlevadas, SiguienteSumasConLlevadas,
                                SiguienteConLlevadas, SiguienteCalculoMental};
-        const ModoJuego* modo = BuscarModoJuego(tipo);
+        const ModoJuego* modo = BuscarModoJuego(TipoJuego(tipo));
         QVERIFY(modo);
-        juego.tipo_juego = tipo;
+        juego.tipo_juego = TipoJuego(tipo);
         rutinas[modo->grupo]();
         QCOMPARE(juego.ventana_actual, suma);
         rutinas[modo->grupo]();
@@ -100,25 +100,25 @@ private slots:
 
     void modo_de_otro_grupo() {
         // A group asked for while another group's mode is chosen uses its last mode.
-        juego.tipo_juego = 1;
+        juego.tipo_juego = TipoJuego(1);
         SiguienteSumasConLlevadas();
         QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas5));
         SiguienteConLlevadas();
         QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas5b));
-        juego.tipo_juego = 4;
+        juego.tipo_juego = TipoJuego(4);
         SiguienteSinLlevadas();
         QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas3b));
     }
 
     void cerrar_para_el_reloj() {
-        juego.tipo_juego = 6;
+        juego.tipo_juego = TipoJuego(6);
         SiguienteCalculoMental();
         QVERIFY(VentanaDeCodigo(VentanaCmental1)->isVisible());
-        QCOMPARE(juego.contando_tiempo, 1);
+        QCOMPARE(int(juego.contando_tiempo), 1);
         CerrarVentanaActual();
         QVERIFY(!VentanaDeCodigo(VentanaCmental1)->isVisible());
         QCOMPARE(juego.ventana_actual, int32_t(SinVentana));
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
     }
 
     void codigos_desconocidos_no_hacen_nada() {
@@ -126,7 +126,7 @@ private slots:
         juego.contando_tiempo = 1;
         CerrarVentanaActual();
         QCOMPARE(juego.ventana_actual, int32_t(SinVentana));
-        QCOMPARE(juego.contando_tiempo, 0);
+        QCOMPARE(int(juego.contando_tiempo), 0);
         MostrarVentana(12345);
         MostrarVentana(SinVentana);
         QVERIFY(VentanasVisibles().isEmpty());

@@ -453,7 +453,7 @@ private slots:
         QFETCH(int, ventana);
         Arrancar();
         // Another exercise is on screen: choosing a mode closes it first.
-        juego.tipo_juego = 1;
+        juego.tipo_juego = TipoJuego(1);
         MostrarVentana(VentanaRestas3);
         auto* p = Form_menu->findChild<PanelJuego*>(panel);
         QVERIFY(p);
@@ -461,7 +461,7 @@ private slots:
         QCOMPARE(p->bisel(), PanelJuego::Bisel::Hundido);
         QTest::mouseRelease(p, Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(p->bisel(), PanelJuego::Bisel::Levantado);
-        QCOMPARE(juego.tipo_juego, tipo);
+        QCOMPARE(int(juego.tipo_juego), tipo);
         QCOMPARE(juego.ventana_actual, ventana);
         QVERIFY(!VentanaDeCodigo(VentanaRestas3)->isVisible() || ventana == VentanaRestas3);
         for (QAction* a : Form_menu->findChild<QMenu*>(QStringLiteral("Juegos1_menu"))->actions())
@@ -470,7 +470,7 @@ private slots:
 
     void mode_3_por_menu() {
         A("SumasCONllevadasRestasSINllevadasmsdifcil1")->trigger();
-        QCOMPARE(juego.tipo_juego, 3);
+        QCOMPARE(int(juego.tipo_juego), 3);
         QCOMPARE(juego.ventana_actual, int32_t(VentanaSumas5));
         QVERIFY(A("SumasCONllevadasRestasSINllevadasmsdifcil1")->isChecked());
     }
@@ -515,15 +515,15 @@ private slots:
             QVERIFY2(Form_menu->findChild<QAction*>(m)->isChecked(), qPrintable(m));
         for (const QString& m : desmarcadas)
             QVERIFY2(!Form_menu->findChild<QAction*>(m)->isChecked(), qPrintable(m));
-        QCOMPARE((QList<int>{juego.cambio_automatico, juego.editar_llevadas, juego.marcar_llevadas,
-                             juego.modo_restas}),
+        QCOMPARE((QList<int>{juego.cambio_automatico, juego.editar_llevadas,
+                             int(juego.marcar_llevadas), int(juego.modo_restas)}),
                  valores);
     }
 
     void editar_llevadas_alterna() {
         A("Editarvisualizarlasquemellevo")->trigger();
         A("Editarvisualizarlasquemellevo")->trigger();
-        QCOMPARE(juego.editar_llevadas, 1);
+        QCOMPARE(int(juego.editar_llevadas), 1);
         QVERIFY(A("Editarvisualizarlasquemellevo")->isChecked());
     }
 
@@ -665,7 +665,7 @@ private slots:
         dibujo.setPixel(0, 1, qRgb(255, 0, 0));
         QVERIFY(dibujo.save(QStringLiteral("fondo.bmp"), "BMP"));
         Arrancar();
-        QCOMPARE(juego.fondo_cargado, 1);
+        QCOMPARE(int(juego.fondo_cargado), 1);
         // What the wallpaper paints, not a copy of it: it is drawn from the picture.
         const QImage pantalla = Form_menu->Image_fondopantalla->grab().toImage();
         QVERIFY(pantalla.width() >= Form_menu->centralWidget()->width());
@@ -751,8 +751,8 @@ private slots:
         Arrancar();
         QCOMPARE(buzon_.Textos(), QStringList{mensaje});
         QCOMPARE(buzon_.mensajes.first().icono, plataforma::Icono::Error);
-        QCOMPARE(juego.fondo_cargado, 0);
-        QCOMPARE(juego.musica_disponible, 0);
+        QCOMPARE(int(juego.fondo_cargado), 0);
+        QCOMPARE(int(juego.musica_disponible), 0);
         // Play goes on: the players dialog still opened.
         QCOMPARE(buzon_.dialogos_vistos.size(), 1);
     }
@@ -762,7 +762,7 @@ private slots:
         QVERIFY(EscribirMidi(QStringLiteral("acierto.mid")));
         Arrancar();
         QVERIFY2(buzon_.mensajes.isEmpty(), qPrintable(buzon_.Textos().join(u'|')));
-        QCOMPARE(juego.musica_disponible, 1);
+        QCOMPARE(int(juego.musica_disponible), 1);
         Musica(1);
         QTRY_VERIFY(Form_menu->MediaPlayer1.Sonando());
         Musica(0);
@@ -775,8 +775,8 @@ private slots:
     void archivos_que_faltan_se_saltan() {
         Arrancar();
         QVERIFY(buzon_.mensajes.isEmpty());
-        QCOMPARE(juego.fondo_cargado, 0);
-        QCOMPARE(juego.musica_disponible, 0);
+        QCOMPARE(int(juego.fondo_cargado), 0);
+        QCOMPARE(int(juego.musica_disponible), 0);
     }
 
     void ayuda_y_version() {
@@ -909,7 +909,7 @@ private slots:
         A("Cambioautocadacuenta1")->trigger();
         A("Cambioautocadacolumna1")->trigger();
         A("Directoriodepuntuaciones1")->trigger();
-        QCOMPARE(juego.cambio_automatico, antes.cambio_automatico);
+        QCOMPARE(int(juego.cambio_automatico), antes.cambio_automatico);
         QVERIFY(buzon_.mensajes.isEmpty());
         QVERIFY(buzon_.dialogos_vistos.isEmpty());
     }

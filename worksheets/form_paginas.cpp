@@ -2,6 +2,7 @@
 
 #include "nucleo/centrar.h"
 #include "platform/accesibilidad.h"
+#include "platform/mensajes.h"
 #include "worksheets/hojas.h"
 
 #include <QFontDatabase>
@@ -137,15 +138,26 @@ void TForm_paginas::FormShow() {
     Edit1->setFocus();
 }
 
+PedidoHojas TForm_paginas::Pedir(const QString& muestra, QWidget* dueno) {
+    Label_ej->setText(muestra);
+    pedido_ = PedidoHojas{};
+    if (plataforma::EjecutarModal(this, dueno) != QDialog::Accepted) return PedidoHojas{};
+    return pedido_;
+}
+
 void TForm_paginas::xpButton1Click() {
     // A negative count would print nothing anyway; keep it out of the report.
-    hojas::paginas = qMax(0, Leer(Edit1->text(), 0));
-    hojas::ancho_zona = Leer(Edit_ancho->text(), 210) * 10;
-    hojas::largo_zona = Leer(Edit_long->text(), 297) * 10;
+    pedido_.paginas = qMax(0, Leer(Edit1->text(), 0));
+    pedido_.ancho_zona = Leer(Edit_ancho->text(), 210) * 10;
+    pedido_.largo_zona = Leer(Edit_long->text(), 297) * 10;
+    pedido_.con_soluciones = RadioButton_soluciones->isChecked();
+    // The next sheet offers the same printable size.
+    hojas::ancho_zona = pedido_.ancho_zona;
+    hojas::largo_zona = pedido_.largo_zona;
     accept();
 }
 
 void TForm_paginas::xpButton2Click() {
-    hojas::paginas = 0;
+    pedido_ = PedidoHojas{};
     reject();
 }

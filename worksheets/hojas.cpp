@@ -4,7 +4,6 @@
 
 namespace hojas {
 
-int32_t paginas = 0;
 int32_t ancho_zona = 2100;
 int32_t largo_zona = 2970;
 int32_t tipo_hoja = kSinLlevadas;
@@ -99,7 +98,7 @@ QString SolucionesInforme1(const FilaInforme1& fila) {
              RespuestaSumaColumnas(fila.cifra[2]), RespuestaRestaColumnas(fila.cifra[3]));
 }
 
-bool ForzarPrestamo(int32_t m, int32_t s, RestaConPrestamo& r) {
+bool ForzarPrestamo(int32_t m, int32_t s, RestaDeHoja& r) {
     QString tm = QString::number(m);
     const int n = int(tm.size());
     QString ts = QString::number(s).rightJustified(n == 3 ? 3 : n == 4 ? 4 : 2, QLatin1Char('0'));
@@ -125,8 +124,8 @@ bool ForzarPrestamo(int32_t m, int32_t s, RestaConPrestamo& r) {
     return true;
 }
 
-RestaConPrestamo SortearRestaConPrestamo(int32_t limite) {
-    RestaConPrestamo r;
+RestaDeHoja SortearRestaDeHoja(int32_t limite) {
+    RestaDeHoja r;
     for (;;) {
         int32_t s, m;
         do {
@@ -153,7 +152,7 @@ FilaInforme2 SortearFilaInforme2(int tipo) {
             suma += s[f];
         }
         fila.respuesta[2 * e] = suma;
-        fila.resta[e] = SortearRestaConPrestamo(limite);
+        fila.resta[e] = SortearRestaDeHoja(limite);
         fila.respuesta[2 * e + 1] = fila.resta[e].resta;
     }
     return fila;

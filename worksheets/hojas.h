@@ -21,7 +21,6 @@ constexpr int kConPrestamoDificil = 14;
 constexpr int kVacia = -1;
 
 // Kept for the whole run, as the pages dialog left them.
-extern int32_t paginas;    // 0: nothing is printed
 extern int32_t ancho_zona; // tenths of a millimetre
 extern int32_t largo_zona; // tenths of a millimetre
 extern int32_t tipo_hoja;  // 2, 3, 4, 13 or 14
@@ -42,20 +41,20 @@ QString SolucionesInforme1(const FilaInforme1& fila);
 
 // A subtraction that must borrow, as printed: the subtrahend keeps the
 // leading zeros that line it up under the minuend.
-struct RestaConPrestamo {
+struct RestaDeHoja {
     QString minuendo;
     QString sustraendo;
     int32_t resta = 0;
 };
 // Lays out m over s and forces the borrow; false when the digits moved
 // leave the minuend not greater than the subtrahend.
-bool ForzarPrestamo(int32_t m, int32_t s, RestaConPrestamo& r);
-RestaConPrestamo SortearRestaConPrestamo(int32_t limite);
+bool ForzarPrestamo(int32_t m, int32_t s, RestaDeHoja& r);
+RestaDeHoja SortearRestaDeHoja(int32_t limite);
 
 // TForm_informe_2: the addends of exercises 1 and 3 in rows f1..f4.
 struct FilaInforme2 {
     int32_t sumando[2][4];
-    RestaConPrestamo resta[2];
+    RestaDeHoja resta[2];
     int32_t respuesta[4];
 };
 FilaInforme2 SortearFilaInforme2(int tipo);

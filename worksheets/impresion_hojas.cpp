@@ -127,10 +127,8 @@ void DesactivarMenuImpresion() {
 
 void ImprimirHoja(HojaImpresion hoja, QWidget* dueno) {
     if (!Form_paginas) return;
-    paginas = 0;
-    Form_paginas->Label_ej->setText(MuestraDe(hoja));
-    plataforma::EjecutarModal(Form_paginas);
-    if (paginas <= 0) return;
+    const PedidoHojas pedido = Form_paginas->Pedir(MuestraDe(hoja), dueno);
+    if (pedido.paginas <= 0) return;
 
     QPrinter& impresora = ImpresoraHojas();
     // Each sheet offers its own file; one the user typed stays.
@@ -149,9 +147,9 @@ void ImprimirHoja(HojaImpresion hoja, QWidget* dueno) {
     try {
         // Freed after the run, so repeated printing does not pile up reports.
         std::unique_ptr<InformeHoja> informe = CrearInforme(hoja, dueno);
-        informe->paginas = paginas;
-        informe->largo_zona = largo_zona;
-        informe->con_soluciones = Form_paginas->RadioButton_soluciones->isChecked();
+        informe->paginas = pedido.paginas;
+        informe->largo_zona = pedido.largo_zona;
+        informe->con_soluciones = pedido.con_soluciones;
         fallo = !impresora.isValid();
         if (!fallo) {
             QPrintPreviewDialog vista(&impresora, dueno);

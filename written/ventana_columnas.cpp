@@ -204,9 +204,7 @@ void VentanaColumnas::MostrarCuenta(const Operacion& op) {
     VaciarCaja(Memo_res);
     MoverRespuesta(1);
     Memo_res->show();
-    juego.contando_tiempo = 1;
-    juego.segundos = 0;
-    MostrarTiempo();
+    EmpezarReloj();
     Memo_res->setFocus();
 }
 
@@ -225,11 +223,11 @@ void VentanaColumnas::Memo_resChange() {
     case J::LlevadaAcertada:
         return;
     case J::Fallo:
-        CifraFallada();
+        CifraFallada(columna);
         return;
     case J::Acierto:
         EscribirYAvanzar(columna, texto);
-        CifraAcertada();
+        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
         return;
     case J::PideLlevada:
         VaciarCaja(Memo_mellevo);
@@ -245,7 +243,7 @@ void VentanaColumnas::Memo_resChange() {
         return;
     case J::Fin:
         EscribirUltima(columna, texto);
-        CifraAcertada();
+        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
         FinDeCuenta();
         return;
     }
@@ -281,7 +279,7 @@ void VentanaColumnas::Memo_mellevoChange() {
     using J = CuentaEnColumnas::Juicio;
     switch (cuenta_.Llevada(texto)) {
     case J::LlevadaFallada:
-        FalloSinBorrar();
+        FalloSinBorrar(Paso(PasoJuzgado::Que::Llevada, columna, false));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->setFocus();
         return;
@@ -292,30 +290,27 @@ void VentanaColumnas::Memo_mellevoChange() {
         Label_mellevo[columna]->repaint();
         Memo_res->setReadOnly(false);
         EscribirYAvanzar(columna, Memo_res->text());
-        CifraAcertada();
+        CifraAcertada(Paso(PasoJuzgado::Que::Llevada, columna, true));
         return;
     default:
         return;
     }
 }
 
-void VentanaColumnas::CifraAcertada() {
-    ++aciertos;
-    Label_aciertos->setText(QString::number(aciertos));
-    RegistrarAcierto();
+void VentanaColumnas::CifraAcertada(const PasoJuzgado& paso) {
+    ContarAcierto(paso);
     Esperar(300);
 }
 
-void VentanaColumnas::FalloSinBorrar() {
+void VentanaColumnas::FalloSinBorrar(const PasoJuzgado& paso, const QString& linea1,
+                                     const QString& linea2) {
     SonidoFallo();
-    if (Form_aviso_error) plataforma::EjecutarModal(Form_aviso_error);
-    ++fallos;
-    Label_fallos->setText(QString::number(fallos));
-    RegistrarFallo();
+    if (Form_aviso_error) Form_aviso_error->Mostrar(this, linea1, linea2);
+    ContarFallo(paso);
 }
 
-void VentanaColumnas::CifraFallada() {
-    FalloSinBorrar();
+void VentanaColumnas::CifraFallada(int columna) {
+    FalloSinBorrar(Paso(PasoJuzgado::Que::Cifra, columna, false));
     VaciarCaja(Memo_res);
     Memo_res->setFocus();
 }

@@ -53,9 +53,13 @@ public:
     void MostrarCuenta(const Operacion& op);
     virtual void Memo_resChange();
     void Memo_mellevoChange();
-    void CifraAcertada();
-    void CifraFallada();
-    void FalloSinBorrar();
+    // The success booked, then the 300 ms the child sees it.
+    void CifraAcertada(const PasoJuzgado& paso);
+    void CifraFallada(int columna);
+    // The failure sound and notice (with other lines when given), then booked;
+    // the answer box is left as it is.
+    void FalloSinBorrar(const PasoJuzgado& paso, const QString& linea1 = {},
+                        const QString& linea2 = {});
 
 protected:
     void MoverRespuesta(int columna);

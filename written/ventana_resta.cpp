@@ -6,7 +6,6 @@
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
-#include "players/form_aviso_error.h"
 #include "written/tachon.h"
 
 #include <QLabel>
@@ -84,8 +83,7 @@ QLabel* VentanaResta::Marca(TipoMarca tipo, int columna) const {
 }
 
 void VentanaResta::NuevaCuenta() {
-    resta_.Sortear(Def().columnas);
-    MostrarResta(resta_.Op());
+    MostrarResta(RestaConPrestamo::Sortear(Def().columnas));
 }
 
 void VentanaResta::MostrarResta(const Operacion& op) {
@@ -97,25 +95,18 @@ void VentanaResta::MostrarResta(const Operacion& op) {
     for (auto& tipo : marcas_)
         for (QLabel* l : tipo)
             if (l) l->hide();
-    Color95Button_ayuda->hide();
-    resta_.Empezar(op);
+    resta_.Empezar(op, juego.modo_restas, juego.marcar_llevadas);
     for (int f = 0; f < 2; ++f)
         for (int c = 0; c < n; ++c)
             Cifra(f, c)->setText(QString::number(op.cifras[f][c]));
     for (int c = 1; c < n; ++c)
         Marca(TipoMarca::Menos1, c)->setText(QString::number(resta_.Rebajado(c)));
-    if (juego.marcar_llevadas == 1)
-        Aplicar(resta_.MarcasIniciales(juego.modo_restas));
-    else if (juego.marcar_llevadas == 2)
-        Color95Button_ayuda->show();
+    Aplicar(resta_.Marcas());
+    Color95Button_ayuda->setVisible(resta_.Boton());
     VaciarCaja(Memo_res);
     MoverRespuesta(1);
     Memo_res->show();
-    columna_ = 1;
-    juego.contando_tiempo = 1;
-    juego.segundos = 0;
-    MostrarTiempo();
-    me_llevo = resta_.Lleva(0, juego.modo_restas);
+    EmpezarReloj();
     Memo_res->setFocus();
 }
 
@@ -140,56 +131,50 @@ void VentanaResta::Memo_resChange() {
         Memo_res->setFocus();
         return;
     }
-    if (juego.marcar_llevadas == 2 && Color95Button_ayuda->isVisible() && me_llevo) {
-        plataforma::MostrarMensaje({plataforma::kTituloPrograma,
-                                    QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n"),
-                                    plataforma::Icono::Ninguno, plataforma::Botones::Aceptar});
+    const int columna = resta_.Columna();
+    using J = RestaConPrestamo::Juicio;
+    const J juicio = resta_.Cifra(texto);
+    if (juicio == J::NoPuedesRestar) {
+        plataforma::Avisar(QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n"));
         VaciarCaja(Memo_res);
         Memo_res->setFocus();
         return;
     }
     SonidoTecla();
-    bool ok = false;
-    int valor = texto.toInt(&ok);
-    if (!ok) valor = -1;
-    const int n = Def().columnas;
-    if (valor != resta_.Resultado(columna_ - 1)) {
-        CifraFallada();
+    switch (juicio) {
+    case J::Fallo:
+        CifraFallada(columna);
         return;
-    }
-    if (columna_ == n) {
-        EscribirUltima(columna_, texto);
-        CifraAcertada();
+    case J::Fin:
+        EscribirUltima(columna, texto);
+        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
         FinDeCuenta();
         return;
+    case J::Acierto:
+        EscribirYAvanzar(columna, texto);
+        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
+        Aplicar(resta_.Marcas());
+        Color95Button_ayuda->setVisible(resta_.Boton());
+        return;
+    default:
+        return;
     }
-    EscribirYAvanzar(columna_, texto);
-    CifraAcertada();
-    ++columna_;
-    me_llevo = resta_.Lleva(columna_ - 1, juego.modo_restas);
-    if (me_llevo && juego.marcar_llevadas == 1)
-        Aplicar(
-            resta_.MarcasDe(columna_ - 1, juego.modo_restas,
-                            Marca(TipoMarca::Koru, 2) && Marca(TipoMarca::Koru, 2)->isVisible()));
-    if (juego.marcar_llevadas == 2) Color95Button_ayuda->show();
 }
 
 void VentanaResta::Color95Button_ayudaClick() {
-    if (me_llevo) {
-        Aplicar(
-            resta_.MarcasDe(columna_ - 1, juego.modo_restas,
-                            Marca(TipoMarca::Koru, 2) && Marca(TipoMarca::Koru, 2)->isVisible()));
-    } else if (Form_aviso_error) {
-        const QString linea1 = Form_aviso_error->Label1->text();
-        const QString linea2 = Form_aviso_error->Label2->text();
-        Form_aviso_error->PonerLineas(
-            QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
-            QStringLiteral("Mira bien los números, y sigue."));
-        FalloSinBorrar();
-        Form_aviso_error->PonerLineas(linea1, linea2);
-    } else {
-        FalloSinBorrar();
+    const int columna = resta_.Columna();
+    switch (resta_.MeLlevo()) {
+    case RestaConPrestamo::Juicio::Marcas:
+        Aplicar(resta_.Marcas());
+        break;
+    case RestaConPrestamo::Juicio::NoTeLlevas:
+        FalloSinBorrar(Paso(PasoJuzgado::Que::Llevada, columna, false),
+                       QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
+                       QStringLiteral("Mira bien los números, y sigue."));
+        break;
+    default:
+        break;
     }
-    Color95Button_ayuda->hide();
+    Color95Button_ayuda->setVisible(resta_.Boton());
     Memo_res->setFocus();
 }

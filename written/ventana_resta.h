@@ -15,7 +15,6 @@ public:
     // The mark of that kind over a column (0 = units), or nullptr where the window has none.
     QLabel* Marca(TipoMarca tipo, int columna) const;
     QPushButton* Color95Button_ayuda = nullptr;
-    bool me_llevo = false;
 
     void NuevaCuenta() override;
     void Memo_resChange() override;
@@ -27,7 +26,6 @@ private:
     void Aplicar(const std::vector<PasoMarca>& pasos);
 
     RestaConPrestamo resta_;
-    int columna_ = 1;
     QLabel* marcas_[5][kMaxColumnas] = {};
 };
 

@@ -6,7 +6,7 @@
 namespace {
 // Mode 3 and mode 4 share the three-row addition; each goes on in its own group.
 void SiguienteDeSumas5() {
-    if (juego.tipo_juego == 3)
+    if (juego.tipo_juego == TipoJuego::SumasConLlevadasDificil)
         SiguienteSumasConLlevadas();
     else
         SiguienteConLlevadas();
