@@ -2,6 +2,7 @@
 // What the game announces as it happens. The main window listens and shows
 // it; the game never writes into a window. Qt signals, so a listener is
 // dropped when its receiver goes.
+#include <QMetaMethod>
 #include <QObject>
 #include <cstdint>
 
@@ -16,6 +17,10 @@ struct PasoJuzgado {
 
 class Anuncios : public QObject {
     Q_OBJECT
+public:
+    // Whether anyone listens to that announcement now.
+    bool Escuchado(const QMetaMethod& senal) const { return isSignalConnected(senal); }
+
 signals:
     // Who plays now, their name, points and totals, or how many play.
     void JugadoresCambiados();

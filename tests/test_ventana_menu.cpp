@@ -1,6 +1,7 @@
 // The main window driven offscreen as a child, a teacher or a parent would.
 #include "app/arranque.h"
 #include "app/form_menu.h"
+#include "nucleo/anuncios.h"
 #include "nucleo/fondo.h"
 #include "nucleo/imagen_animada.h"
 #include "nucleo/juego.h"
@@ -284,6 +285,31 @@ private slots:
         QCOMPARE(Form_menu->Label_nombrejugador->text(), QStringLiteral("Íñigo"));
         QTest::mouseClick(Form_menu->Color95Button_jugadorsiguiente, Qt::LeftButton);
         QCOMPARE(juego.jugador_actual, 1);
+    }
+
+    // The main window hears the game while it lives; once it is gone, what
+    // the game announces reaches nobody.
+    void oyentes_se_van_con_la_ventana() {
+        const QMetaMethod senales[] = {
+            QMetaMethod::fromSignal(&Anuncios::JugadoresCambiados),
+            QMetaMethod::fromSignal(&Anuncios::PuntosCambiados),
+            QMetaMethod::fromSignal(&Anuncios::TiempoCambiado),
+            QMetaMethod::fromSignal(&Anuncios::Celebracion),
+            QMetaMethod::fromSignal(&Anuncios::Musica),
+        };
+        for (const QMetaMethod& s : senales)
+            QVERIFY2(AnunciosJuego().Escuchado(s), s.methodSignature().constData());
+        juego.segundos = 61;
+        MostrarTiempo();
+        QCOMPARE(Form_menu->Label_tiempo->text(), QStringLiteral("  1 : 01"));
+        delete Form_menu;
+        for (const QMetaMethod& s : senales)
+            QVERIFY2(!AnunciosJuego().Escuchado(s), s.methodSignature().constData());
+        MostrarTiempo();
+        MostrarPuntos();
+        MostrarJugadorActual();
+        Musica(1);
+        emit AnunciosJuego().Celebracion();
     }
 
     void nombre_largo_cabe_data() {

@@ -44,6 +44,7 @@ void CuentaEnColumnas::Empezar(const Operacion& op, bool es_suma, bool con_lleva
     }
     columna_ = 1;
     esperando_llevada_ = false;
+    terminada_ = false;
     texto_suma_.clear();
     cifra_resultado_.clear();
     llevada_.clear();
@@ -59,7 +60,8 @@ int Valor(const QString& texto) {
 
 CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool editar_llevadas) {
     const int ultima = op_.columnas;
-    if (esperando_llevada_ || columna_ > kMaxColumnas || (!con_llevadas_ && columna_ > ultima))
+    if (terminada_ || esperando_llevada_ || columna_ > kMaxColumnas ||
+        (!con_llevadas_ && columna_ > ultima))
         return Juicio::Nada;
 
     if (!con_llevadas_ || columna_ > ultima || resultados_[columna_ - 1] < 10) {
@@ -67,7 +69,10 @@ CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool edit
         const bool millares = con_llevadas_ && columna_ > ultima;
         const bool bien = millares ? texto == llevada_ : Valor(texto) == Esperado();
         if (!bien) return Juicio::Fallo;
-        if (millares || columna_ == ultima) return Juicio::Fin;
+        if (millares || columna_ == ultima) {
+            terminada_ = true;
+            return Juicio::Fin;
+        }
         ++columna_;
         return Juicio::Acierto;
     }

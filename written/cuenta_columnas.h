@@ -61,6 +61,7 @@ private:
     // While a carry is asked for, the digit is already judged: judging it
     // again would add the carry to the next column twice.
     bool esperando_llevada_ = false;
+    bool terminada_ = false; // the last digit was right: nothing more to judge
     QString texto_suma_;
     QString cifra_resultado_;
     QString llevada_;

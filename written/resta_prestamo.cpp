@@ -34,6 +34,7 @@ void RestaConPrestamo::Empezar(const Operacion& op, MetodoResta metodo, MarcarLl
     columna_ = 1;
     lleva_ahora_ = Lleva(0, metodo_);
     boton_ = marcar_ == MarcarLlevadas::Manual;
+    terminada_ = false;
     std::fill(std::begin(tachado_), std::end(tachado_), false);
     marcas_.clear();
     if (marcar_ == MarcarLlevadas::Automatico) MarcasIniciales();
@@ -67,14 +68,18 @@ bool RestaConPrestamo::Lleva(int columna, MetodoResta metodo) const {
 }
 
 RestaConPrestamo::Juicio RestaConPrestamo::Cifra(const QString& texto) {
-    if (texto.isEmpty()) return Juicio::Nada;
+    if (texto.isEmpty() || terminada_) return Juicio::Nada;
     // A borrow must be declared before its digit; nothing is booked.
     if (marcar_ == MarcarLlevadas::Manual && boton_ && lleva_ahora_) return Juicio::NoPuedesRestar;
     marcas_.clear();
     bool ok = false;
     const int valor = texto.toInt(&ok);
     if (!ok || valor != resultados_[columna_ - 1]) return Juicio::Fallo;
-    if (columna_ == op_.columnas) return Juicio::Fin;
+    if (columna_ == op_.columnas) {
+        terminada_ = true;
+        boton_ = false;
+        return Juicio::Fin;
+    }
     ++columna_;
     lleva_ahora_ = Lleva(columna_ - 1, metodo_);
     if (lleva_ahora_ && marcar_ == MarcarLlevadas::Automatico) MarcasDe(columna_ - 1);

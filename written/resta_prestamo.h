@@ -76,6 +76,7 @@ private:
     int columna_ = 1;
     bool lleva_ahora_ = false;
     bool boton_ = false;
+    bool terminada_ = false; // the last digit was right: nothing more to judge
     std::vector<PasoMarca> marcas_;
     bool tachado_[kMaxColumnas] = {}; // method 2's crossing-out drawn over that column
     int resultados_[kMaxColumnas] = {};
