@@ -38,6 +38,7 @@ static_assert(offsetof(ResultsRecord, mes) == 31);
 static_assert(offsetof(ResultsRecord, aciertos) == 32);
 static_assert(offsetof(ResultsRecord, fallos) == 52);
 static_assert(sizeof(ScoreEntry) == 24, "the scores file holds 24-byte rows");
+static_assert(kMaxJugadores == 50, "a results file holds up to 50 players");
 static_assert(offsetof(ScoreEntry, puntos) == 20);
 
 enum ExerciseKind : int {

@@ -17,26 +17,6 @@ class TestEstado : public QObject {
 private slots:
     void init() { IniciarJuego(); }
 
-    void registros_data() {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("esperado");
-        QTest::newRow("year") << int(offsetof(ResultsRecord, anio)) << 26;
-        QTest::newRow("day") << int(offsetof(ResultsRecord, dia)) << 30;
-        QTest::newRow("month") << int(offsetof(ResultsRecord, mes)) << 31;
-        QTest::newRow("successes") << int(offsetof(ResultsRecord, aciertos)) << 32;
-        QTest::newRow("failures") << int(offsetof(ResultsRecord, fallos)) << 52;
-        QTest::newRow("results size") << int(sizeof(ResultsRecord)) << 72;
-        QTest::newRow("score points") << int(offsetof(ScoreEntry, puntos)) << 20;
-        QTest::newRow("score size") << int(sizeof(ScoreEntry)) << 24;
-        QTest::newRow("players table") << int(sizeof(GameState::jugadores)) << 50 * 72;
-        QTest::newRow("names table") << int(sizeof(GameState::puntos)) << 51 * 24;
-    }
-    void registros() {
-        QFETCH(int, offset);
-        QFETCH(int, esperado);
-        QCOMPARE(offset, esperado);
-    }
-
     void registro_en_bytes() {
         // The bytes of a record are what a results file holds: little-endian, no gaps.
         ResultsRecord r{};
