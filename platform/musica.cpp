@@ -1,5 +1,7 @@
 #include "platform/musica.h"
 
+#include "platform/biblioteca.h"
+
 #include <QFile>
 #include <QLibrary>
 #include <fluidsynth.h>
@@ -29,11 +31,6 @@ struct Fluid {
     decltype(&::fluid_player_stop) player_stop = nullptr;
     decltype(&::fluid_player_get_status) player_get_status = nullptr;
 };
-
-template <typename F> bool Resolver(QLibrary& biblioteca, const char* nombre, F& f) {
-    f = reinterpret_cast<F>(biblioteca.resolve(nombre));
-    return f != nullptr;
-}
 
 // nullptr when the library or one of its functions is missing; the game then
 // plays without music, as with no audio device.

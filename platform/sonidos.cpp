@@ -1,5 +1,7 @@
 #include "platform/sonidos.h"
 
+#include "platform/biblioteca.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
@@ -73,11 +75,6 @@ struct Alsa {
     decltype(&::snd_pcm_writei) writei = nullptr;
     decltype(&::snd_lib_error_set_handler) error_set_handler = nullptr;
 };
-
-template <typename F> bool Resolver(QLibrary& biblioteca, const char* nombre, F& f) {
-    f = reinterpret_cast<F>(biblioteca.resolve(nombre));
-    return f != nullptr;
-}
 
 // ALSA prints to stderr every device it could not open; the game has no sound then.
 void Callar(const char*, int, const char*, int, const char*, ...) {}

@@ -16,7 +16,8 @@
 TForm_puntos* Form_puntos = nullptr;
 
 namespace {
-QLabel* Etiqueta(QWidget* padre, const QString& nombre, const QString& texto, const QRect& r) {
+QLabel* EtiquetaPuntos(QWidget* padre, const QString& nombre, const QString& texto,
+                       const QRect& r) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(nombre);
     l->setGeometry(r);
@@ -38,8 +39,8 @@ TForm_puntos::TForm_puntos(QWidget* parent)
     setWindowTitle(QStringLiteral("Control de puntuaciones"));
     completo_ = QSize(420, 430);
 
-    auto* titulo = Etiqueta(this, QStringLiteral("Label_titulo"),
-                            QStringLiteral("Los  10  mejores"), QRect(0, 8, 420, 32));
+    auto* titulo = EtiquetaPuntos(this, QStringLiteral("Label_titulo"),
+                                  QStringLiteral("Los  10  mejores"), QRect(0, 8, 420, 32));
     titulo->setAlignment(Qt::AlignCenter);
     QFont grande = titulo->font();
     grande.setPixelSize(20);
@@ -54,16 +55,16 @@ TForm_puntos::TForm_puntos(QWidget* parent)
     derecha->setObjectName(QStringLiteral("Panel_puntos"));
     derecha->setFrameShape(QFrame::StyledPanel);
     derecha->setGeometry(280, 48, 128, 320);
-    Etiqueta(izquierda, QStringLiteral("Label_nombres"),
-             QStringLiteral("Nombres de jugadores/as: "), QRect(8, 4, 240, 22));
-    Etiqueta(derecha, QStringLiteral("Label_puntos"), QStringLiteral("Puntos: "),
-             QRect(8, 4, 110, 22));
+    EtiquetaPuntos(izquierda, QStringLiteral("Label_nombres"),
+                   QStringLiteral("Nombres de jugadores/as: "), QRect(8, 4, 240, 22));
+    EtiquetaPuntos(derecha, QStringLiteral("Label_puntos"), QStringLiteral("Puntos: "),
+                   QRect(8, 4, 110, 22));
     for (int i = 0; i < resultados::kFilasMejores; ++i) {
         const int y = 30 + i * 28;
-        Label_j[i] =
-            Etiqueta(izquierda, QStringLiteral("Label_j%1").arg(i + 1), {}, QRect(8, y, 244, 24));
-        Label_p[i] =
-            Etiqueta(derecha, QStringLiteral("Label_p%1").arg(i + 1), {}, QRect(8, y, 110, 24));
+        Label_j[i] = EtiquetaPuntos(izquierda, QStringLiteral("Label_j%1").arg(i + 1), {},
+                                    QRect(8, y, 244, 24));
+        Label_p[i] = EtiquetaPuntos(derecha, QStringLiteral("Label_p%1").arg(i + 1), {},
+                                    QRect(8, y, 110, 24));
         Label_p[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 

@@ -16,15 +16,15 @@
 TForm_paginas* Form_paginas = nullptr;
 
 namespace {
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, const QRect& r) {
+QLabel* EtiquetaPaginas(QWidget* padre, const char* nombre, const QString& texto, const QRect& r) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(QString::fromLatin1(nombre));
     l->setGeometry(r);
     return l;
 }
 
-QLineEdit* Caja(QWidget* padre, const char* nombre, const QString& texto, int maximo,
-                const QRect& r) {
+QLineEdit* CajaPaginas(QWidget* padre, const char* nombre, const QString& texto, int maximo,
+                       const QRect& r) {
     auto* e = new QLineEdit(texto, padre);
     e->setObjectName(QString::fromLatin1(nombre));
     e->setMaxLength(maximo);
@@ -49,15 +49,15 @@ TForm_paginas::TForm_paginas(QWidget* parent)
     setFixedSize(520, 400);
     CentrarEnPantalla(this);
 
-    Label1 = Etiqueta(this, "Label1",
-                      QStringLiteral("¿ Cuántas hojas o páginas de cuentas deseas imprimir ?"),
-                      QRect(16, 14, 360, 22));
-    Edit1 = Caja(this, "Edit1", QString(), 2, QRect(380, 12, 48, 26));
+    Label1 = EtiquetaPaginas(
+        this, "Label1", QStringLiteral("¿ Cuántas hojas o páginas de cuentas deseas imprimir ?"),
+        QRect(16, 14, 360, 22));
+    Edit1 = CajaPaginas(this, "Edit1", QString(), 2, QRect(380, 12, 48, 26));
     Label1->setBuddy(Edit1);
     plataforma::PonerPista(Edit1, QStringLiteral("Número de páginas a crear e imprimir"));
 
-    Label2 = Etiqueta(this, "Label2", QStringLiteral("Ejemplo:"), QRect(16, 48, 150, 20));
-    Label_ej = Etiqueta(this, "Label_ej", QString(), QRect(16, 70, 150, 250));
+    Label2 = EtiquetaPaginas(this, "Label2", QStringLiteral("Ejemplo:"), QRect(16, 48, 150, 20));
+    Label_ej = EtiquetaPaginas(this, "Label_ej", QString(), QRect(16, 70, 150, 250));
     // Fixed pitch, so the digits and the "¯" lines stand in columns.
     QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fija.setPixelSize(14);
@@ -80,17 +80,19 @@ TForm_paginas::TForm_paginas(QWidget* parent)
         QStringLiteral(
             "Medidas de la zona de impresión, que puede ser menor que tamaño del papel"));
     auto* ancho =
-        Etiqueta(GroupBox1, "Label_ancho", QStringLiteral("Ancho :"), QRect(12, 30, 80, 24));
-    Edit_ancho = Caja(GroupBox1, "Edit_ancho", QStringLiteral("210"), 3, QRect(96, 30, 48, 24));
+        EtiquetaPaginas(GroupBox1, "Label_ancho", QStringLiteral("Ancho :"), QRect(12, 30, 80, 24));
+    Edit_ancho =
+        CajaPaginas(GroupBox1, "Edit_ancho", QStringLiteral("210"), 3, QRect(96, 30, 48, 24));
     Edit_ancho->setEnabled(false);
     ancho->setBuddy(Edit_ancho);
-    Etiqueta(GroupBox1, "Label_mm1", QStringLiteral("mm"), QRect(150, 30, 30, 24));
-    auto* largo =
-        Etiqueta(GroupBox1, "Label_long", QStringLiteral("Longitud : "), QRect(12, 70, 80, 24));
-    Edit_long = Caja(GroupBox1, "Edit_long", QStringLiteral("297"), 3, QRect(96, 70, 48, 24));
+    EtiquetaPaginas(GroupBox1, "Label_mm1", QStringLiteral("mm"), QRect(150, 30, 30, 24));
+    auto* largo = EtiquetaPaginas(GroupBox1, "Label_long", QStringLiteral("Longitud : "),
+                                  QRect(12, 70, 80, 24));
+    Edit_long =
+        CajaPaginas(GroupBox1, "Edit_long", QStringLiteral("297"), 3, QRect(96, 70, 48, 24));
     largo->setBuddy(Edit_long);
-    Etiqueta(GroupBox1, "Label_mm2", QStringLiteral("mm"), QRect(150, 70, 30, 24));
-    Label3 = Etiqueta(GroupBox1, "Label3", QString(), QRect(200, 20, 110, 100));
+    EtiquetaPaginas(GroupBox1, "Label_mm2", QStringLiteral("mm"), QRect(150, 70, 30, 24));
+    Label3 = EtiquetaPaginas(GroupBox1, "Label3", QString(), QRect(200, 20, 110, 100));
     Label3->setAlignment(Qt::AlignCenter);
 
     GroupBox2 = new QGroupBox(
