@@ -5,6 +5,7 @@
 #include "mental/ventanas_mentales.h"
 #include "nucleo/juego.h"
 #include "nucleo/ventanas.h"
+#include "operaciones.h"
 #include "players/form_aviso_error.h"
 #include "pruebas.h"
 #include "results/form_puntos.h"
@@ -82,17 +83,6 @@ bool Teclado(QWidget* ventana, QWidget* caja, int ms = 5000) {
                    QApplication::focusWidget() == caja;
         },
         ms);
-}
-
-Operacion Op(int arriba, int abajo, int columnas) {
-    Operacion op;
-    op.filas = 2;
-    op.columnas = columnas;
-    for (int c = 0; c < columnas; ++c, arriba /= 10, abajo /= 10) {
-        op.cifras[0][c] = arriba % 10;
-        op.cifras[1][c] = abajo % 10;
-    }
-    return op;
 }
 
 // A child's mistake in one window, then the right answer. `cometer` makes the
@@ -181,7 +171,7 @@ private slots:
             {VentanaSumas3b,
              [](QWidget* w) {
                  auto* v = static_cast<VentanaColumnas*>(w);
-                 v->MostrarCuenta(Op(123, 456, 3));
+                 v->MostrarCuenta(DosFilas(123, 456, 3));
                  Teclas(QStringLiteral("8"));
                  return v->Memo_res;
              },
@@ -189,7 +179,7 @@ private slots:
             {VentanaSumas4b,
              [](QWidget* w) {
                  auto* v = static_cast<VentanaColumnas*>(w);
-                 v->MostrarCuenta(Op(127, 335, 3));
+                 v->MostrarCuenta(DosFilas(127, 335, 3));
                  Teclas(QStringLiteral("2"));
                  if (!Teclado(v, v->Memo_mellevo)) return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("3"));
@@ -200,7 +190,7 @@ private slots:
              [](QWidget* w) {
                  auto* v = static_cast<VentanaResta*>(w);
                  juego.marcar_llevadas = MarcarLlevadas::Manual;
-                 v->MostrarResta(Op(375, 128, 3)); // the tens do not borrow
+                 v->MostrarResta(DosFilas(375, 128, 3)); // the tens do not borrow
                  if (!MeLlevo(v)) return static_cast<QLineEdit*>(nullptr);
                  Teclas(QStringLiteral("7"));
                  if (!QTest::qWaitFor([v] { return v->Label_res[0]->text() == u'7'; }, 5000))
@@ -213,7 +203,7 @@ private slots:
              [](QWidget* w) {
                  auto* v = static_cast<VentanaResta*>(w);
                  juego.marcar_llevadas = MarcarLlevadas::Manual;
-                 v->MostrarResta(Op(375, 128, 3));
+                 v->MostrarResta(DosFilas(375, 128, 3));
                  Teclas(QStringLiteral("7")); // before "Me llevo...": a message box
                  return v->Memo_res;
              },

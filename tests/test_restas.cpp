@@ -5,6 +5,7 @@
 #include "nino.h"
 #include "nucleo/juego.h"
 #include "nucleo/ventanas.h"
+#include "operaciones.h"
 #include "platform/sonidos.h"
 #include "players/form_aviso_error.h"
 #include "pruebas.h"
@@ -22,16 +23,6 @@ using nino::Digito;
 
 VentanaResta* Ventana(int32_t codigo) {
     return qobject_cast<VentanaResta*>(VentanaDeCodigo(codigo));
-}
-Operacion Op(int minuendo, int sustraendo, int columnas) {
-    Operacion op;
-    op.filas = 2;
-    op.columnas = columnas;
-    for (int c = 0; c < columnas; ++c, minuendo /= 10, sustraendo /= 10) {
-        op.cifras[0][c] = minuendo % 10;
-        op.cifras[1][c] = sustraendo % 10;
-    }
-    return op;
 }
 
 // The marks on screen, as "ayuda_u", "koru_c", "menos1_d=9"...
@@ -222,7 +213,7 @@ private slots:
         QFETCH(QString, teclas);
         QFETCH(QStringList, marcas);
         QFETCH(bool, me_llevo);
-        const Operacion op = Op(minuendo, sustraendo, codigo == 440 ? 3 : 4);
+        const Operacion op = DosFilas(minuendo, sustraendo, codigo == 440 ? 3 : 4);
         VentanaResta* v = Abrir(codigo, metodo, 1, &op);
         for (QChar t : teclas)
             QTest::keyClick(v->Memo_res, t.toLatin1());
@@ -251,7 +242,7 @@ private slots:
     void marcas_dejan_leer() {
         QFETCH(int, codigo);
         const int n = codigo == 440 ? 3 : 4;
-        const Operacion op = Op(8888, 1111, n); // eights: the most ink to cover
+        const Operacion op = DosFilas(8888, 1111, n); // eights: the most ink to cover
         VentanaResta* v = Abrir(codigo, 2, 0, &op);
         QVERIFY(QTest::qWaitForWindowExposed(v));
         for (int c = 1; c < n; ++c) {
@@ -286,7 +277,7 @@ private slots:
     }
 
     void manual() {
-        const Operacion op = Op(305, 127, 3); // units borrow; tens do not under method 2
+        const Operacion op = DosFilas(305, 127, 3); // units borrow; tens do not under method 2
         VentanaResta* v = Abrir(440, 2, 2, &op);
         // A digit before the button: refused, nothing booked, no sound.
         QTest::keyClick(v->Memo_res, '8');
@@ -334,7 +325,7 @@ private slots:
     }
 
     void cifra_fallada_no_borra_marcas() {
-        const Operacion op = Op(305, 127, 3);
+        const Operacion op = DosFilas(305, 127, 3);
         VentanaResta* v = Abrir(440, 1, 1, &op);
         const QStringList antes = Marcas(v);
         QTest::keyClick(v->Memo_res, '2');
@@ -353,7 +344,7 @@ private slots:
     }
 
     void millares_cero() {
-        const Operacion op = Op(2003, 1805, 4); // 0198
+        const Operacion op = DosFilas(2003, 1805, 4); // 0198
         VentanaResta* v = Abrir(50, 1, 0, &op);
         for (char c : {'8', '9', '1', '0'})
             QTest::keyClick(v->Memo_res, c);
