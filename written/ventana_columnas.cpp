@@ -257,8 +257,8 @@ void VentanaColumnas::EscribirYAvanzar(int columna, const QString& texto) {
     VaciarCaja(Memo_res);
     MoverRespuesta(columna + 1);
     Memo_res->setFocus();
-    Label_res[columna - 1]->repaint();
-    Memo_res->repaint();
+    // One paint for both places: the paper under them is scaled as it paints.
+    repaint(QRegion(Label_res[columna - 1]->geometry()) + QRegion(Memo_res->geometry()));
 }
 
 // The last digit takes the box's place, so the child sees the whole result
