@@ -1,5 +1,6 @@
 #include "mental/calculo_mental.h"
 
+#include "nucleo/anuncios.h"
 #include "nucleo/azar.h"
 
 // clang-format off
@@ -65,9 +66,7 @@ bool SustraendoCabe(int32_t limite1, int32_t limite2) {
 }
 
 int32_t LeerRespuesta(const QString& texto) {
-    bool ok = false;
-    const int32_t n = texto.toInt(&ok, 10);
-    return ok ? n : -1;
+    return ValorTecleado(texto);
 }
 
 Respuesta JuzgarRespuesta(const QString& texto, int32_t valor_correcto) {

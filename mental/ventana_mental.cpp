@@ -265,6 +265,7 @@ void VentanaMental::NuevaCuenta() {
     cuenta_ = SortearCuentaMental(def_.tipo, a);
     valor_correcto = ValorIncognita(cuenta_, a.incognita);
     const int oculto = Indice(a.incognita);
+    incognita_ = oculto;
     Memo_res->move(kIzquierdaRespuesta[oculto], kTopCuenta);
     QLabel* etiquetas[3] = {terminos_[0], terminos_[1], Label_resultado};
     const int32_t valores[3] = {cuenta_.primero, cuenta_.segundo, cuenta_.resultado};
@@ -314,33 +315,41 @@ void VentanaMental::ElegirIncognita(Incognita incognita) {
 }
 
 void VentanaMental::Color95Button1Click() {
-    switch (JuzgarRespuesta(Memo_res->text(), valor_correcto)) {
+    const QString texto = Memo_res->text();
+    switch (JuzgarRespuesta(texto, valor_correcto)) {
     case Respuesta::Vacia:
         Memo_res->setFocus();
         return;
     case Respuesta::Acertada:
-        CuentaAcertada();
+        CuentaAcertada(LeerRespuesta(texto));
         return;
     case Respuesta::Fallada:
-        CuentaFallada();
+        CuentaFallada(LeerRespuesta(texto));
         return;
     }
 }
 
-void VentanaMental::CuentaAcertada() {
+void VentanaMental::DescribirOperacion(PasoJuzgado& paso) const {
+    paso.suma = def_.tipo == TipoMental::Sumas;
+    paso.n_operandos = 3;
+    paso.operandos = {cuenta_.primero, cuenta_.segundo, cuenta_.resultado, 0};
+    paso.incognita = incognita_;
+}
+
+void VentanaMental::CuentaAcertada(int32_t tecleado) {
     if (celebrar_) CelebrarCuenta();
     celebrar_ = !celebrar_;
-    ContarAcierto(Paso(PasoJuzgado::Que::RespuestaMental, 0, true));
+    ContarAcierto(Paso(PasoJuzgado::Que::RespuestaMental, 0, true, valor_correcto, tecleado));
     // The answer stays in sight during the wait, which blocks the paint.
     Memo_res->repaint();
     Esperar(300);
     FinDeOperacion(SiguienteCalculoMental);
 }
 
-void VentanaMental::CuentaFallada() {
+void VentanaMental::CuentaFallada(int32_t tecleado) {
     SonidoFallo();
     if (Form_aviso_error) Form_aviso_error->Mostrar(this);
-    ContarFallo(Paso(PasoJuzgado::Que::RespuestaMental, 0, false));
+    ContarFallo(Paso(PasoJuzgado::Que::RespuestaMental, 0, false, valor_correcto, tecleado));
     VaciarCaja(Memo_res);
     Memo_res->setFocus();
 }

@@ -64,8 +64,9 @@ public:
     void FormClose() override;
     void NuevaCuenta();
     void Color95Button1Click();
-    void CuentaAcertada();
-    void CuentaFallada();
+    // What was typed, as a number (-1 when it is not one).
+    void CuentaAcertada(int32_t tecleado);
+    void CuentaFallada(int32_t tecleado);
 
     // Menu commands, by their item's name.
     void Hasta101Click() { ElegirLimite1(0); }
@@ -95,6 +96,7 @@ public:
     void EnelresultadoClick() { ElegirIncognita(Incognita::Resultado); }
 
 protected:
+    void DescribirOperacion(PasoJuzgado& paso) const override;
     // The first operand's label and menu, then the second's.
     QLabel* Termino(int i) const { return terminos_[i]; }
     QMenu* MenuOperando(int i) const { return menus_[i]; }
@@ -116,4 +118,5 @@ private:
     QMenu* menus_[2] = {};
     QAction* incognitas_[2] = {};
     bool celebrar_ = false; // every second right answer is celebrated
+    int incognita_ = 2;     // the hidden term of the operation on screen
 };

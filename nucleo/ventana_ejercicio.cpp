@@ -61,14 +61,34 @@ void VentanaDeEjercicio::MostrarTotales() {
     Label_fallos->setText(QString::number(fallos));
 }
 
+namespace {
+int64_t g_operaciones = 0; // operations drawn in this run, by every window
+}
+
 void VentanaDeEjercicio::EmpezarReloj() {
     juego.contando_tiempo = true;
     juego.segundos = 0;
     MostrarTiempo();
+    operacion_ = ++g_operaciones;
+    emit AnunciosJuego().OperacionEmpezada(operacion_);
 }
 
-PasoJuzgado VentanaDeEjercicio::Paso(PasoJuzgado::Que que, int columna, bool acierto) const {
-    return {codigo_, que, columna, acierto};
+PasoJuzgado VentanaDeEjercicio::Paso(PasoJuzgado::Que que, int columna, bool acierto,
+                                     int32_t correcto, int32_t tecleado) const {
+    PasoJuzgado p;
+    p.ventana = codigo_;
+    p.operacion = operacion_;
+    p.que = que;
+    p.columna = columna;
+    p.acierto = acierto;
+    p.correcto = correcto;
+    p.tecleado = tecleado;
+    DescribirOperacion(p);
+    return p;
+}
+
+void VentanaDeEjercicio::AnunciarPaso(const PasoJuzgado& paso) {
+    emit AnunciosJuego().Juzgado(paso);
 }
 
 void VentanaDeEjercicio::ContarAcierto(const PasoJuzgado& paso) {

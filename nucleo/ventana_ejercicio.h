@@ -33,14 +33,19 @@ protected:
     // The two totals frames at left 25, 116 x 71, inside `padre`.
     void CrearTotales(QWidget* padre, int top_aciertos, int top_fallos);
     void MostrarTotales();
-    // A new operation: its clock from 0.
+    // A new operation: its clock from 0, and its number announced.
     void EmpezarReloj();
     // A right or wrong answer: the window's total, the current player's
     // record and points, and the step announced.
     void ContarAcierto(const PasoJuzgado& paso);
     void ContarFallo(const PasoJuzgado& paso);
-    // This window's step of that kind and column.
-    PasoJuzgado Paso(PasoJuzgado::Que que, int columna, bool acierto) const;
+    // A step judged but not booked (a digit waiting for its carry).
+    void AnunciarPaso(const PasoJuzgado& paso);
+    // This window's step of that kind and column, on the operation on screen.
+    PasoJuzgado Paso(PasoJuzgado::Que que, int columna, bool acierto, int32_t correcto = 0,
+                     int32_t tecleado = -1) const;
+    // The operation on screen, as the steps carry it.
+    virtual void DescribirOperacion(PasoJuzgado& paso) const = 0;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     // Handed every key of the answer boxes: only the digits and Backspace pass.
@@ -48,4 +53,5 @@ protected:
 
 private:
     int32_t codigo_;
+    int64_t operacion_ = 0;
 };

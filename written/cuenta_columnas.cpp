@@ -95,6 +95,13 @@ CuentaEnColumnas::Juicio CuentaEnColumnas::Cifra(const QString& texto, bool edit
     return Juicio::Acierto;
 }
 
+int CuentaEnColumnas::CifraEsperada() const {
+    if (columna_ > op_.columnas) return llevada_.toInt();
+    if (columna_ < 1 || columna_ > kMaxColumnas) return 0;
+    const int s = resultados_[columna_ - 1];
+    return con_llevadas_ ? s % 10 : s;
+}
+
 CuentaEnColumnas::Juicio CuentaEnColumnas::Llevada(const QString& texto) {
     if (!esperando_llevada_) return Juicio::Nada;
     if (texto != llevada_) return Juicio::LlevadaFallada;

@@ -51,6 +51,11 @@ public:
     // What the current column expects, carry from the right included.
     int Esperado() const { return resultados_[columna_ - 1]; }
     const QString& TextoLlevada() const { return llevada_; }
+    // What the box asking now expects: the column's digit (its carry left
+    // to the carry box), the thousands' carry, or, while a carry is asked
+    // for, that carry.
+    int CifraEsperada() const;
+    int LlevadaEsperada() const { return llevada_.toInt(); }
     const Operacion& Op() const { return op_; }
 
 private:

@@ -48,6 +48,8 @@ public:
     const std::vector<PasoMarca>& Marcas() const { return marcas_; }
 
     const Operacion& Op() const { return op_; }
+    MetodoResta Metodo() const { return metodo_; }
+    MarcarLlevadas Marcar() const { return marcar_; }
     int Columna() const { return columna_; } // 1 = units
     // The current column borrows under the chosen method.
     bool LlevaAhora() const { return lleva_ahora_; }

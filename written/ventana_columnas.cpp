@@ -216,6 +216,9 @@ void VentanaColumnas::Memo_resChange() {
     }
     SonidoTecla();
     const int columna = cuenta_.Columna();
+    const int correcto = cuenta_.CifraEsperada();
+    const int tecleado = ValorTecleado(texto);
+    using Q = PasoJuzgado::Que;
     using J = CuentaEnColumnas::Juicio;
     switch (cuenta_.Cifra(texto, juego.editar_llevadas)) {
     case J::Nada:
@@ -223,13 +226,15 @@ void VentanaColumnas::Memo_resChange() {
     case J::LlevadaAcertada:
         return;
     case J::Fallo:
-        CifraFallada(columna);
+        CifraFallada(Paso(Q::Cifra, columna, false, correcto, tecleado));
         return;
     case J::Acierto:
         EscribirYAvanzar(columna, texto);
-        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
+        CifraAcertada(Paso(Q::Cifra, columna, true, correcto, tecleado));
         return;
     case J::PideLlevada:
+        // Right, but booked with its carry.
+        AnunciarPaso(Paso(Q::Cifra, columna, true, correcto, tecleado));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
         Esperar(300);
@@ -239,11 +244,12 @@ void VentanaColumnas::Memo_resChange() {
         Memo_mellevo->setFocus();
         return;
     case J::PasoMillares:
+        AnunciarPaso(Paso(Q::Cifra, columna, true, correcto, tecleado));
         EscribirYAvanzar(columna, texto);
         return;
     case J::Fin:
         EscribirUltima(columna, texto);
-        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
+        CifraAcertada(Paso(Q::Cifra, columna, true, correcto, tecleado));
         FinDeCuenta();
         return;
     }
@@ -276,10 +282,13 @@ void VentanaColumnas::Memo_mellevoChange() {
     if (texto.isEmpty()) return;
     SonidoTecla();
     const int columna = cuenta_.Columna();
+    const int correcto = cuenta_.LlevadaEsperada();
+    const int tecleado = ValorTecleado(texto);
+    using Q = PasoJuzgado::Que;
     using J = CuentaEnColumnas::Juicio;
     switch (cuenta_.Llevada(texto)) {
     case J::LlevadaFallada:
-        FalloSinBorrar(Paso(PasoJuzgado::Que::Llevada, columna, false));
+        FalloSinBorrar(Paso(Q::Llevada, columna, false, correcto, tecleado));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->setFocus();
         return;
@@ -290,7 +299,7 @@ void VentanaColumnas::Memo_mellevoChange() {
         Label_mellevo[columna]->repaint();
         Memo_res->setReadOnly(false);
         EscribirYAvanzar(columna, Memo_res->text());
-        CifraAcertada(Paso(PasoJuzgado::Que::Llevada, columna, true));
+        CifraAcertada(Paso(Q::Llevada, columna, true, correcto, tecleado));
         return;
     default:
         return;
@@ -309,10 +318,23 @@ void VentanaColumnas::FalloSinBorrar(const PasoJuzgado& paso, const QString& lin
     ContarFallo(paso);
 }
 
-void VentanaColumnas::CifraFallada(int columna) {
-    FalloSinBorrar(Paso(PasoJuzgado::Que::Cifra, columna, false));
+void VentanaColumnas::CifraFallada(const PasoJuzgado& paso) {
+    FalloSinBorrar(paso);
     VaciarCaja(Memo_res);
     Memo_res->setFocus();
+}
+
+void VentanaColumnas::DescribirOperacion(PasoJuzgado& paso) const {
+    const Operacion& op = cuenta_.Op();
+    paso.suma = def_.es_suma;
+    paso.columnas = op.columnas;
+    paso.n_operandos = op.filas;
+    for (int f = 0; f < op.filas; ++f) {
+        int32_t n = 0;
+        for (int c = op.columnas - 1; c >= 0; --c)
+            n = n * 10 + op.cifras[f][c];
+        paso.operandos[f] = n;
+    }
 }
 
 void VentanaColumnas::FinDeCuenta() {

@@ -55,13 +55,14 @@ public:
     void Memo_mellevoChange();
     // The success booked, then the 300 ms the child sees it.
     void CifraAcertada(const PasoJuzgado& paso);
-    void CifraFallada(int columna);
+    void CifraFallada(const PasoJuzgado& paso);
     // The failure sound and notice (with other lines when given), then booked;
     // the answer box is left as it is.
     void FalloSinBorrar(const PasoJuzgado& paso, const QString& linea1 = {},
                         const QString& linea2 = {});
 
 protected:
+    void DescribirOperacion(PasoJuzgado& paso) const override;
     void MoverRespuesta(int columna);
     // The right digit painted in its place, before the wait that follows it.
     void EscribirYAvanzar(int columna, const QString& texto);

@@ -132,6 +132,9 @@ void VentanaResta::Memo_resChange() {
         return;
     }
     const int columna = resta_.Columna();
+    const int correcto = resta_.Resultado(columna - 1);
+    const int tecleado = ValorTecleado(texto);
+    using Q = PasoJuzgado::Que;
     using J = RestaConPrestamo::Juicio;
     const J juicio = resta_.Cifra(texto);
     if (juicio == J::NoPuedesRestar) {
@@ -143,22 +146,37 @@ void VentanaResta::Memo_resChange() {
     SonidoTecla();
     switch (juicio) {
     case J::Fallo:
-        CifraFallada(columna);
+        CifraFallada(Paso(Q::Cifra, columna, false, correcto, tecleado));
         return;
     case J::Fin:
         EscribirUltima(columna, texto);
-        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
+        CifraAcertada(Paso(Q::Cifra, columna, true, correcto, tecleado));
         FinDeCuenta();
         return;
     case J::Acierto:
         EscribirYAvanzar(columna, texto);
-        CifraAcertada(Paso(PasoJuzgado::Que::Cifra, columna, true));
+        CifraAcertada(Paso(Q::Cifra, columna, true, correcto, tecleado));
         Aplicar(resta_.Marcas());
         Color95Button_ayuda->setVisible(resta_.Boton());
         return;
     default:
         return;
     }
+}
+
+void VentanaResta::DescribirOperacion(PasoJuzgado& paso) const {
+    const Operacion& op = resta_.Op();
+    paso.suma = false;
+    paso.columnas = op.columnas;
+    paso.n_operandos = 2;
+    for (int f = 0; f < 2; ++f) {
+        int32_t n = 0;
+        for (int c = op.columnas - 1; c >= 0; --c)
+            n = n * 10 + op.cifras[f][c];
+        paso.operandos[f] = n;
+    }
+    paso.metodo = resta_.Metodo();
+    paso.marcar = resta_.Marcar();
 }
 
 void VentanaResta::Color95Button_ayudaClick() {
@@ -168,7 +186,7 @@ void VentanaResta::Color95Button_ayudaClick() {
         Aplicar(resta_.Marcas());
         break;
     case RestaConPrestamo::Juicio::NoTeLlevas:
-        FalloSinBorrar(Paso(PasoJuzgado::Que::Llevada, columna, false),
+        FalloSinBorrar(Paso(PasoJuzgado::Que::MeLlevo, columna, false),
                        QStringLiteral("Lo siento, en esta columna no te llevas ninguna."),
                        QStringLiteral("Mira bien los números, y sigue."));
         break;

@@ -22,6 +22,9 @@ public:
     // Shows a given operation as NuevaCuenta shows a drawn one.
     void MostrarResta(const Operacion& op);
 
+protected:
+    void DescribirOperacion(PasoJuzgado& paso) const override;
+
 private:
     void Aplicar(const std::vector<PasoMarca>& pasos);
 
