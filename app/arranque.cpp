@@ -2,6 +2,7 @@
 
 #include "app/form_menu.h"
 #include "app/linea_ordenes.h"
+#include "aprendizaje/registro.h"
 #include "mental/ventanas_mentales.h"
 #include "nucleo/azar.h"
 #include "platform/accesibilidad.h"
@@ -10,6 +11,7 @@
 #include "players/form_aviso_error.h"
 #include "players/form_jugadores.h"
 #include "players/form_muchos_aciertos.h"
+#include "results/archivo_resultados.h"
 #include "results/form_directorio.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
@@ -29,6 +31,13 @@
 #include <utility>
 
 namespace {
+// This computer's journal, in the results folder, for the whole run.
+void AbrirDiario() {
+    auto* diario = new RegistroDiario(Form_menu);
+    diario->Abrir(resultados::CarpetaResultados());
+    Form_menu->PonerDiario(diario);
+}
+
 // Runs hecho once, at the first paint of the main window.
 class AlPrimerPintado : public QObject {
 public:
@@ -108,6 +117,9 @@ int EjecutarZifra(int argc, char** argv) {
         // refuses. The loop ends once this paint is done.
         if (qEnvironmentVariableIntValue("ZIFRA_SALIR_AL_MOSTRAR") == 1)
             qApp->installEventFilter(new AlPrimerPintado([] { QCoreApplication::exit(0); }, qApp));
+        // The journal opens once the child sees the game, not before.
+        qApp->installEventFilter(new AlPrimerPintado(
+            [] { QTimer::singleShot(0, Form_menu, [] { AbrirDiario(); }); }, qApp));
         Form_menu->showMaximized();
         const int r = app.exec();
         delete Form_menu;

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class ImagenAnimada;
+class RegistroDiario;
 class PanelJuego;
 class QAction;
 class QGroupBox;
@@ -28,6 +29,8 @@ public:
     void CargarFondo(const QString& ruta);
     // Closes the game, once its results are safe or the user says so.
     void TerminarJuego();
+    // The learning journal this run writes, once start-up has opened it.
+    void PonerDiario(RegistroDiario* diario) { diario_ = diario; }
     // Both turn buttons work only with two players or more.
     void ActualizarBotonesTurno();
 
@@ -92,6 +95,7 @@ public:
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
+    void Borrardiario1Click();
     void Los10mejoresjugadores1Click();
     void Ayuda2Click();
     void Autor1Click();
@@ -117,6 +121,7 @@ private:
     void RenovarVentanaDeRestas();
     int EjecutarJugadores();
 
+    RegistroDiario* diario_ = nullptr;
     bool primer_tick_ = true;
     bool mostrado_ = false;
 };

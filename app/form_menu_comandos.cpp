@@ -1,6 +1,8 @@
 // What the main window's menus, panels and turn buttons do.
 #include "app/form_menu.h"
 
+#include "aprendizaje/diario.h"
+#include "aprendizaje/registro.h"
 #include "nucleo/juego.h"
 #include "nucleo/panel_juego.h"
 #include "nucleo/servicios.h"
@@ -9,6 +11,7 @@
 #include "platform/visor_pagina.h"
 #include "players/form_jugadores.h"
 #include "players/turnos.h"
+#include "results/archivo_resultados.h"
 #include "results/form_puntos.h"
 #include "results/form_resultados.h"
 #include "worksheets/impresion_hojas.h"
@@ -51,6 +54,7 @@ void TForm_menu::ConectarComandos() {
         {"Agnadirnuevosjugadores1", &TForm_menu::Agnadirnuevosjugadores1Click},
         {"Leerjugadoresdearchivo1", &TForm_menu::Leerjugadoresdearchivo1Click},
         {"Controlderesultados1", &TForm_menu::Controlderesultados1Click},
+        {"Borrardiario1", &TForm_menu::Borrardiario1Click},
         {"Los10mejoresjugadores1", &TForm_menu::Los10mejoresjugadores1Click},
         {"Ayuda2", &TForm_menu::Ayuda2Click},
         {"Autor1", &TForm_menu::Autor1Click},
@@ -224,6 +228,24 @@ void TForm_menu::Agnadirnuevosjugadores1Click() {
 void TForm_menu::Leerjugadoresdearchivo1Click() {
     LeerJugadoresDeArchivo(this);
 }
+void TForm_menu::Borrardiario1Click() {
+    CerrarVentanaActual();
+    if (!plataforma::Preguntar(
+            QStringLiteral("\n¿ Borrar el diario de aprendizaje de este ordenador ?\n\nSe pierde lo "
+                           "que guarda de cada respuesta de cada jugador. Los archivos de "
+                           "resultados no se tocan.\n"),
+            plataforma::RespuestaNo))
+        return;
+    // Without a journal open in this run, the file of this computer all the same.
+    const bool borrado = diario_ ? diario_->Borrar() : BorrarDiario(resultados::CarpetaResultados());
+    if (borrado)
+        plataforma::Informar(
+            QStringLiteral("\nEl diario de aprendizaje de este ordenador se ha borrado.\n"));
+    else
+        plataforma::AvisarError(
+            QStringLiteral("\nNo se ha podido borrar el diario de aprendizaje.\n"));
+}
+
 void TForm_menu::Controlderesultados1Click() {
     AbrirControlDeResultados();
 }

@@ -58,6 +58,8 @@ const ElementoMenu kMenuPrincipal[] = {
     {1, "Agnadirnuevosjugadores1", "&Añadir nuevos jugadores...", "Añade más jugadores para jugar", false, false, true},
     {1, nullptr, "", "", false, false, true},
     {1, "Controlderesultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados", false, false, true},
+    {1, nullptr, "", "", false, false, true},
+    {1, "Borrardiario1", "&Borrar el diario de este ordenador...", "Borra lo que el diario de aprendizaje guarda de cada respuesta en este ordenador; los resultados no se tocan", false, false, true},
 
     {0, "Ayuda1", "&Ayuda", "", false, false, true},
     {1, "Ayuda2", "A&yuda", "", false, false, true},

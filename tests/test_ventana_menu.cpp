@@ -163,6 +163,7 @@ private slots:
         fila("Leerjugadoresdearchivo1", "Resultados1", "&Leer jugadores y resultados de archivo...", "Leer jugadores y resultados de un archivo, para jugar con ellos");
         fila("Agnadirnuevosjugadores1", "Resultados1", "&Añadir nuevos jugadores...", "Añade más jugadores para jugar");
         fila("Controlderesultados1", "Resultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados");
+        fila("Borrardiario1", "Resultados1", "&Borrar el diario de este ordenador...", "Borra lo que el diario de aprendizaje guarda de cada respuesta en este ordenador; los resultados no se tocan");
         fila("Ayuda2", "Ayuda1", "A&yuda", "", true, false, "F1");
         fila("Autor1", "Ayuda1", "&Autor...", "");
         fila("Versin1", "Ayuda1", "&Versión y contacto...", "");
@@ -208,7 +209,8 @@ private slots:
         QCOMPARE(visibles("Opciones2_menu"), 1);
         QCOMPARE(visibles("Restasconllevadas1_menu"), 1);
         QCOMPARE(visibles("Impresin1_menu"), 3);
-        QCOMPARE(visibles("Resultados1_menu"), 1);
+        // The journal's command stands apart from the results'.
+        QCOMPARE(visibles("Resultados1_menu"), 2);
         QCOMPARE(visibles("Ayuda1_menu"), 1);
     }
 
