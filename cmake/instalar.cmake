@@ -119,11 +119,12 @@ imprime hojas de cuentas con las soluciones al pie. Todo está en castellano.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Listed by hand: the plugins, soundfont, translations and fonts are loaded
-# at run time, so no shared-library scan would find them.
+# Listed by hand: the plugins (SQLite's, for the journal, among them), the
+# soundfont, translations and fonts are loaded at run time, so no
+# shared-library scan would find them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
+  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libqt6sql6, libqt6sql6-sqlite, libsqlite3-0, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
 # Help pages open in the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)
