@@ -1,6 +1,7 @@
 // Replays every input the fuzzers started from or once broke, so a fault
 // they found can never come back unnoticed.
 #include "fuzz/arneses.h"
+#include "fuzz/arneses_diario.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,7 @@ void TestFuzzRegresion::entradas_data() {
     QTest::addColumn<QString>("objetivo");
     QTest::addColumn<QString>("ruta");
     int filas = 0;
-    for (const char* objetivo : {"resultados", "anadido", "puntuaciones"}) {
+    for (const char* objetivo : {"resultados", "anadido", "puntuaciones", "diario"}) {
         for (const char* carpeta : {"semillas", "regresiones"}) {
             const QDir dir(QStringLiteral(ZIFRA_FUZZ_DIR "/%1/%2").arg(carpeta, objetivo));
             for (const QString& f : dir.entryList(QDir::Files, QDir::Name)) {
@@ -29,7 +30,7 @@ void TestFuzzRegresion::entradas_data() {
         }
     }
     // An empty table would pass without checking anything.
-    QVERIFY2(filas >= 15, "faltan las semillas de tests/fuzz");
+    QVERIFY2(filas >= 24, "faltan las semillas de tests/fuzz");
 }
 
 void TestFuzzRegresion::entradas() {
@@ -45,6 +46,8 @@ void TestFuzzRegresion::entradas() {
         fallo = arneses::LecturaResultados(d, n);
     else if (objetivo == QLatin1String("anadido"))
         fallo = arneses::ComprobacionAnadido(d, n);
+    else if (objetivo == QLatin1String("diario"))
+        fallo = arneses::LecturaDiario(d, n);
     else
         fallo = arneses::LecturaPuntuaciones(d, n);
     QVERIFY2(fallo.empty(), fallo.c_str());

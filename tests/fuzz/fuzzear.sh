@@ -13,16 +13,19 @@ bash scripts/preparar.sh >/dev/null
 
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DZIFRA_FUZZ=ON -DZIFRA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_resultados fuzz_anadido fuzz_puntuaciones
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_resultados fuzz_anadido fuzz_puntuaciones fuzz_diario
 
 trabajo=build-fuzz/trabajo
 printf '%-14s %12s %10s %10s %s\n' objetivo ejecuciones segundos "ejec/s" resultado
-for t in resultados anadido puntuaciones; do
+for t in resultados anadido puntuaciones diario; do
   rm -rf "$trabajo/$t"
   mkdir -p "$trabajo/$t/corpus" "$trabajo/$t/fallos" tests/fuzz/regresiones/$t
   cp tests/fuzz/semillas/$t/* "$trabajo/$t/corpus/"
   rc=0
-  build-fuzz/tests/fuzz/fuzz_$t "$trabajo/$t/corpus" -max_total_time="$segundos" -max_len=8192 \
+  # A journal is an SQLite file: pages of 512 bytes at the least, several of them.
+  largo=8192
+  [ "$t" = diario ] && largo=32768
+  build-fuzz/tests/fuzz/fuzz_$t "$trabajo/$t/corpus" -max_total_time="$segundos" -max_len=$largo \
     -timeout=10 -print_final_stats=1 -artifact_prefix="$trabajo/$t/fallos/" \
     >"$trabajo/$t/registro.txt" 2>&1 || rc=$?
   ejecuciones=$(sed -n 's/^stat::number_of_executed_units: *//p' "$trabajo/$t/registro.txt")

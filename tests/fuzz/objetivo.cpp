@@ -1,5 +1,6 @@
 // libFuzzer entry for one check of arneses.h, chosen by ZIFRA_ARNES.
 #include "arneses.h"
+#include "arneses_diario.h"
 
 #include <cstdio>
 #include <cstdlib>
