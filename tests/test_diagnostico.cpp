@@ -1,0 +1,216 @@
+// The diagnosis of systematic errors from journal rows, with no window and
+// no database: which pattern a wrong answer fits, and the state of each
+// pattern for each child over their journal.
+#include "aprendizaje/diagnostico.h"
+
+#include <QtTest>
+#include <algorithm>
+
+Q_DECLARE_METATYPE(PasoJuzgado)
+
+namespace {
+
+using Que = PasoJuzgado::Que;
+constexpr MetodoResta M1 = MetodoResta::SumarAlSustraendo;
+constexpr MetodoResta M2 = MetodoResta::RestarAlMinuendo;
+
+// A written step: "456+378" or "1300-522", rows as numbers, in a window of
+// the code given; as many columns as the longest row.
+PasoJuzgado Escrito(int32_t ventana, const QString& cuenta, Que que, int columna, int32_t tecleado,
+                    int32_t correcto, MetodoResta metodo = M1) {
+    PasoJuzgado p;
+    p.ventana = ventana;
+    p.que = que;
+    p.columna = columna;
+    p.tecleado = tecleado;
+    p.correcto = correcto;
+    p.acierto = tecleado == correcto;
+    p.suma = cuenta.contains(u'+');
+    p.metodo = metodo;
+    const QStringList filas = cuenta.split(QRegularExpression(QStringLiteral("[+-]")));
+    p.n_operandos = int(filas.size());
+    for (int f = 0; f < p.n_operandos; ++f) {
+        p.operandos[f] = filas[f].toInt();
+        p.columnas = std::max(p.columnas, int(filas[f].size()));
+    }
+    return p;
+}
+
+// A mental step: "5+[7]=12", the hidden term in brackets.
+PasoJuzgado Mental(const QString& cuenta, int32_t tecleado) {
+    static const QRegularExpression forma(
+        QStringLiteral(R"(^(\[?\d+\]?)([+-])(\[?\d+\]?)=(\[?\d+\]?)$)"));
+    const QRegularExpressionMatch m = forma.match(cuenta);
+    Q_ASSERT(m.hasMatch());
+    PasoJuzgado p;
+    p.ventana = VentanaCmental1;
+    p.que = Que::RespuestaMental;
+    p.suma = m.captured(2) == QLatin1String("+");
+    p.n_operandos = 3;
+    const int grupos[3] = {1, 3, 4};
+    for (int i = 0; i < 3; ++i) {
+        QString t = m.captured(grupos[i]);
+        if (t.startsWith(u'[')) {
+            p.incognita = i;
+            t = t.mid(1, t.size() - 2);
+        }
+        p.operandos[i] = t.toInt();
+    }
+    p.correcto = p.operandos[p.incognita];
+    p.tecleado = tecleado;
+    p.acierto = tecleado == p.correcto;
+    return p;
+}
+
+QString Codigo(const Patron* p) {
+    return p ? QString::fromLatin1(p->codigo) : QString();
+}
+
+} // namespace
+
+class TestDiagnostico : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Reports and other tools read the codes; the order decides between two
+    // that fit, with the catch-alls last.
+    void codigos() {
+        const QStringList fijos = {"llevada_olvidada",   "llevada_escrita", "menor_del_mayor",
+                                   "prestamo_olvidado",  "cero_menos_n",    "prestamo_cadena_cero",
+                                   "operacion_cambiada", "mental_decena",   "mental_contraria",
+                                   "mental_copia",       "hecho_numerico",  "despiste"};
+        QStringList tabla;
+        for (const Patron& p : Patrones()) {
+            QVERIFY(!p.nombre.isEmpty() && !p.descripcion.isEmpty());
+            QCOMPARE(BuscarPatron(QString::fromLatin1(p.codigo)), &p);
+            if (fijos.contains(QLatin1String(p.codigo))) tabla << QString::fromLatin1(p.codigo);
+        }
+        QCOMPARE(tabla, fijos);
+        QCOMPARE(Codigo(&Patrones().back()), QStringLiteral("despiste"));
+        QCOMPARE(Codigo(&Patrones()[Patrones().size() - 2]), QStringLiteral("hecho_numerico"));
+        QCOMPARE(BuscarPatron(QStringLiteral("no_existe")), nullptr);
+    }
+
+    void patronDe_data() {
+        QTest::addColumn<PasoJuzgado>("paso");
+        QTest::addColumn<QString>("codigo");
+        const int32_t suma = VentanaSumas4b, resta = VentanaRestas4b, resta4 = VentanaRestas5;
+        QTest::newRow("456+378 tens 2: carry left out, before off by one")
+            << Escrito(suma, "456+378", Que::Cifra, 2, 2, 3) << "llevada_olvidada";
+        QTest::newRow("756+378 thousands 0: the carry left out")
+            << Escrito(suma, "756+378", Que::Cifra, 4, 0, 1) << "llevada_olvidada";
+        QTest::newRow("47+35 units 1: the tens written")
+            << Escrito(suma, "47+35", Que::Cifra, 1, 1, 2) << "llevada_escrita";
+        QTest::newRow("47+35 carry box 2: the units carried")
+            << Escrito(suma, "47+35", Que::Llevada, 1, 2, 1) << "llevada_escrita";
+        QTest::newRow("127+335+248 units 2: three rows, the tens of 20 written")
+            << Escrito(VentanaSumas5, "127+335+248", Que::Cifra, 1, 2, 0) << "llevada_escrita";
+        QTest::newRow("143-24 units 1, method 1")
+            << Escrito(resta, "143-24", Que::Cifra, 1, 1, 9, M1) << "menor_del_mayor";
+        QTest::newRow("143-24 units 1, method 2")
+            << Escrito(resta, "143-24", Que::Cifra, 1, 1, 9, M2) << "menor_del_mayor";
+        QTest::newRow("324-175 tens 5: smaller from larger before the forgotten loan")
+            << Escrito(resta, "324-175", Que::Cifra, 2, 5, 4, M1) << "menor_del_mayor";
+        QTest::newRow("143-28 tens 2, method 1")
+            << Escrito(resta, "143-28", Que::Cifra, 2, 2, 1, M1) << "prestamo_olvidado";
+        QTest::newRow("143-28 tens 2, method 2")
+            << Escrito(resta, "143-28", Que::Cifra, 2, 2, 1, M2) << "prestamo_olvidado";
+        QTest::newRow("140-21 units 1: 0 on top, not smaller from larger nor added")
+            << Escrito(resta, "140-21", Que::Cifra, 1, 1, 9) << "cero_menos_n";
+        QTest::newRow("1300-522 hundreds 8, method 2: the loan through the zero")
+            << Escrito(resta4, "1300-522", Que::Cifra, 3, 8, 7, M2) << "prestamo_cadena_cero";
+        QTest::newRow("1300-522 tens 8, method 2: the loan straight from the units")
+            << Escrito(resta4, "1300-522", Que::Cifra, 2, 8, 7, M2) << "prestamo_olvidado";
+        QTest::newRow("1300-522 hundreds 8, method 1: no chain, each loan direct")
+            << Escrito(resta4, "1300-522", Que::Cifra, 3, 8, 7, M1) << "prestamo_olvidado";
+        QTest::newRow("52-31 units 3: added, before off by two")
+            << Escrito(VentanaRestas3, "52-31", Que::Cifra, 1, 3, 1) << "operacion_cambiada";
+        QTest::newRow("52+31 units 1: subtracted in a sum")
+            << Escrito(VentanaSumas3b, "52+31", Que::Cifra, 1, 1, 3) << "operacion_cambiada";
+        QTest::newRow("405+23 tens 0: adding 0 gives 0")
+            << Escrito(VentanaSumas3b, "405+23", Que::Cifra, 2, 0, 2) << "mas_cero_da_cero";
+        QTest::newRow("27+15=? 32") << Mental("27+15=[42]", 32) << "mental_decena";
+        QTest::newRow("42-15=? 37: the borrow lost") << Mental("42-15=[27]", 37) << "mental_decena";
+        QTest::newRow("27+5=? 22: subtracted, before the lost ten")
+            << Mental("27+5=[32]", 22) << "operacion_cambiada";
+        QTest::newRow("5+?=12 17: added the two seen, though 10 off")
+            << Mental("5+[7]=12", 17) << "mental_contraria";
+        QTest::newRow("?-4=9 5: 9 take away 4") << Mental("[13]-4=9", 5) << "mental_contraria";
+        QTest::newRow("5+?=12 12") << Mental("5+[7]=12", 12) << "mental_copia";
+        QTest::newRow("7+8 units 4")
+            << Escrito(suma, "7+8", Que::Cifra, 1, 4, 5) << "hecho_numerico";
+        QTest::newRow("9+1 units 9: the sum taken for 9")
+            << Escrito(suma, "9+1", Que::Cifra, 1, 9, 0) << "hecho_numerico";
+        QTest::newRow("456+378 units 7")
+            << Escrito(suma, "456+378", Que::Cifra, 1, 7, 4) << "despiste";
+        QTest::newRow("not a number")
+            << Escrito(suma, "456+378", Que::Cifra, 1, -1, 4) << "despiste";
+        PasoJuzgado danado = Escrito(resta, "143-28", Que::Cifra, 2, 2, 1);
+        danado.columnas = 9;
+        QTest::newRow("damaged row: only the catch-alls") << danado << "hecho_numerico";
+        QTest::newRow("right") << Escrito(suma, "456+378", Que::Cifra, 2, 3, 3) << "";
+        PasoJuzgado boton = Escrito(resta, "143-28", Que::MeLlevo, 2, -1, 0);
+        boton.acierto = false;
+        QTest::newRow("\"Me llevo...\" is no typed answer") << boton << "";
+    }
+    void patronDe() {
+        QFETCH(PasoJuzgado, paso);
+        QTEST(Codigo(PatronDe(paso)), "codigo");
+    }
+
+    void oportunidad_data() {
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<PasoJuzgado>("paso");
+        QTest::addColumn<bool>("es");
+        const int32_t suma = VentanaSumas4b, resta = VentanaRestas4b, resta4 = VentanaRestas5;
+        QTest::newRow("no loan reaches the units")
+            << "prestamo_olvidado" << Escrito(resta, "143-28", Que::Cifra, 1, 5, 5) << false;
+        QTest::newRow("a loan reaches the tens")
+            << "prestamo_olvidado" << Escrito(resta, "143-28", Que::Cifra, 2, 1, 1) << true;
+        QTest::newRow("chain, method 1: none")
+            << "prestamo_cadena_cero" << Escrito(resta4, "1300-522", Que::Cifra, 3, 7, 7, M1)
+            << false;
+        QTest::newRow("chain, method 2")
+            << "prestamo_cadena_cero" << Escrito(resta4, "1300-522", Que::Cifra, 3, 7, 7, M2)
+            << true;
+        QTest::newRow("no carry into the units")
+            << "llevada_olvidada" << Escrito(suma, "456+378", Que::Cifra, 1, 4, 4) << false;
+        QTest::newRow("a carry into the tens")
+            << "llevada_olvidada" << Escrito(suma, "456+378", Que::Cifra, 2, 3, 3) << true;
+        QTest::newRow("56+55: units and tens of 11 alike")
+            << "llevada_escrita" << Escrito(suma, "56+55", Que::Cifra, 1, 1, 1) << false;
+        QTest::newRow("top not smaller")
+            << "menor_del_mayor" << Escrito(resta, "143-28", Que::Cifra, 2, 1, 1) << false;
+        QTest::newRow("hidden result: no other operation on two seen")
+            << "mental_contraria" << Mental("27+15=[42]", 42) << false;
+        QTest::newRow("sum without crossing a ten")
+            << "mental_decena" << Mental("21+15=[36]", 36) << false;
+        QTest::newRow("catch-all, any step")
+            << "hecho_numerico" << Escrito(suma, "456+378", Que::Cifra, 1, 4, 4) << true;
+        QTest::newRow("catch-all, mental") << "despiste" << Mental("5+[7]=12", 7) << true;
+        QTest::newRow("written pattern, mental step")
+            << "llevada_olvidada" << Mental("27+15=[42]", 42) << false;
+        QTest::newRow("\"Me llevo...\"")
+            << "despiste" << Escrito(resta, "143-28", Que::MeLlevo, 2, -1, 0) << false;
+    }
+    void oportunidad() {
+        QFETCH(QString, codigo);
+        QFETCH(PasoJuzgado, paso);
+        const Patron* p = BuscarPatron(codigo);
+        QVERIFY(p);
+        QTEST(EsOportunidad(*p, paso), "es");
+    }
+
+    // The teacher hears the name of the method they teach.
+    void nombrePorMetodo() {
+        const Patron& olvidado = *BuscarPatron(QStringLiteral("prestamo_olvidado"));
+        const QString n1 = NombrePatron(olvidado, M1), n2 = NombrePatron(olvidado, M2);
+        QVERIFY(n1.contains(QStringLiteral("abajo")));
+        QVERIFY(n2.contains(QStringLiteral("arriba")));
+        const Patron& cero = *BuscarPatron(QStringLiteral("cero_menos_n"));
+        QCOMPARE(NombrePatron(cero, M2), cero.nombre);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiagnostico)
+#include "test_diagnostico.moc"
