@@ -210,6 +210,31 @@ private slots:
         const Patron& cero = *BuscarPatron(QStringLiteral("cero_menos_n"));
         QCOMPARE(NombrePatron(cero, M2), cero.nombre);
     }
+
+    void textoEjemplo_data() {
+        QTest::addColumn<PasoJuzgado>("paso");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("digit") << Escrito(VentanaRestas4b, "143-28", Que::Cifra, 2, 2, 1)
+                               << "143 - 28: decenas 2 (bien 1)";
+        QTest::newRow("carry") << Escrito(VentanaSumas4b, "47+35", Que::Llevada, 1, 2, 1)
+                               << "47 + 35: llevada de las unidades 2 (bien 1)";
+        QTest::newRow("thousands") << Escrito(VentanaSumas4b, "756+378", Que::Cifra, 4, 0, 1)
+                                   << "756 + 378: millares 0 (bien 1)";
+        QTest::newRow("three rows") << Escrito(VentanaSumas5, "127+335+248", Que::Cifra, 3, 6, 7)
+                                    << "127 + 335 + 248: centenas 6 (bien 7)";
+        QTest::newRow("not a number") << Escrito(VentanaSumas4b, "47+35", Que::Cifra, 1, -1, 2)
+                                      << "47 + 35: unidades ? (bien 2)";
+        QTest::newRow("mental, operand hidden")
+            << Mental("5+[7]=12", 17) << "5 + ? = 12: 17 (bien 7)";
+        QTest::newRow("mental, result hidden")
+            << Mental("42-15=[27]", 37) << "42 - 15 = ?: 37 (bien 27)";
+    }
+    void textoEjemplo() {
+        QFETCH(PasoJuzgado, paso);
+        PasoDiario d;
+        d.paso = paso;
+        QTEST(TextoEjemplo(d), "texto");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDiagnostico)
