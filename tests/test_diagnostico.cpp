@@ -66,6 +66,95 @@ QString Codigo(const Patron* p) {
     return p ? QString::fromLatin1(p->codigo) : QString();
 }
 
+const DiagnosticoPatron* Buscar(const DiagnosticoJugador& d, const char* codigo) {
+    for (const DiagnosticoPatron& p : d.patrones)
+        if (qstrcmp(p.patron->codigo, codigo) == 0) return &p;
+    return nullptr;
+}
+
+// A journal written operation by operation, each typed try a row.
+struct Diario {
+    std::vector<PasoDiario> pasos;
+    QString jugador = QStringLiteral("Ana");
+    QString ordenador = QStringLiteral("aula-1");
+    QString sesion = QStringLiteral("s1");
+    int64_t hora = QDateTime(QDate(2026, 3, 2), QTime(9, 0)).toMSecsSinceEpoch();
+    int64_t operacion = 0;
+
+    void Nueva() { ++operacion; }
+    void Poner(PasoJuzgado p, bool primer_intento) {
+        p.operacion = operacion;
+        PasoDiario d;
+        d.paso = p;
+        d.hora = hora += 1000;
+        d.ordenador = ordenador;
+        d.sesion = sesion;
+        d.jugador = jugador;
+        d.primer_intento = primer_intento;
+        pasos.push_back(d);
+    }
+    // The tries at each column, units first; the last of each is right.
+    void Columnas(int32_t ventana, const QString& cuenta, MetodoResta metodo,
+                  const QList<QList<int>>& intentos) {
+        Nueva();
+        const QStringList filas = cuenta.split(QRegularExpression(QStringLiteral("[+-]")));
+        const bool suma = cuenta.contains(u'+');
+        int resultado =
+            suma ? filas[0].toInt() + filas[1].toInt() : filas[0].toInt() - filas[1].toInt();
+        for (int c = 1; c <= intentos.size(); ++c, resultado /= 10) {
+            const QList<int>& columna = intentos[c - 1];
+            for (int i = 0; i < columna.size(); ++i)
+                Poner(Escrito(ventana, cuenta, Que::Cifra, c, columna[i], resultado % 10, metodo),
+                      i == 0);
+        }
+    }
+    // One operation in a little language, for a child who forgets the loan
+    // in 143 - 28 (method 1), where the tens are due 1:
+    //   X  shows it: the tens typed 2 first, then 1
+    //   .  a clean opportunity: all right at the first try
+    //   o  wrong another way: the tens typed 7 first
+    //   l  the pattern only at a later try: 7, then 2, then 1
+    //   m  "Me llevo..." pressed in the tens, where nothing is borrowed; the rest right
+    //   D  shows it twice in one operation: 1300 - 522, tens and hundreds typed 8
+    //   -  no opportunity: 123 + 456, no carries
+    void Escribir(const QString& operaciones) {
+        for (QChar c : operaciones) {
+            const int32_t resta = VentanaRestas4b;
+            switch (c.toLatin1()) {
+            case 'X':
+                Columnas(resta, QStringLiteral("143-28"), M1, {{5}, {2, 1}, {1}});
+                break;
+            case '.':
+                Columnas(resta, QStringLiteral("143-28"), M1, {{5}, {1}, {1}});
+                break;
+            case 'o':
+                Columnas(resta, QStringLiteral("143-28"), M1, {{5}, {7, 1}, {1}});
+                break;
+            case 'l':
+                Columnas(resta, QStringLiteral("143-28"), M1, {{5}, {7, 2, 1}, {1}});
+                break;
+            case 'm': {
+                Columnas(resta, QStringLiteral("143-28"), M1, {{5}, {1}, {1}});
+                PasoJuzgado boton =
+                    Escrito(resta, QStringLiteral("143-28"), Que::MeLlevo, 2, -1, 0);
+                boton.acierto = false;
+                Poner(boton, true);
+                break;
+            }
+            case 'D':
+                Columnas(VentanaRestas5, QStringLiteral("1300-522"), M1,
+                         {{8}, {8, 7}, {8, 7}, {0}});
+                break;
+            case '-':
+                Columnas(VentanaSumas3b, QStringLiteral("123+456"), M1, {{9}, {7}, {5}});
+                break;
+            default:
+                Q_ASSERT(false);
+            }
+        }
+    }
+};
+
 } // namespace
 
 class TestDiagnostico : public QObject {
@@ -209,6 +298,133 @@ private slots:
         QVERIFY(n2.contains(QStringLiteral("arriba")));
         const Patron& cero = *BuscarPatron(QStringLiteral("cero_menos_n"));
         QCOMPARE(NombrePatron(cero, M2), cero.nombre);
+    }
+
+    void estados_data() {
+        QTest::addColumn<QString>("diario"); // see Diario::Escribir
+        QTest::addColumn<QString>("estado"); // of prestamo_olvidado; "" none
+        QTest::addColumn<int>("veces");
+        QTest::addColumn<int>("oportunidades");
+        const QString limpias19(19, u'.'), limpias18(18, u'.'), sumas(30, u'-');
+        QTest::newRow("one showing") << "..X."
+                                     << "posible" << 1 << 4;
+        QTest::newRow("never") << "...o"
+                               << "" << 0 << 0;
+        QTest::newRow("two operations") << "X.X"
+                                        << "confirmado" << 2 << 3;
+        QTest::newRow("twice in one operation") << "D"
+                                                << "posible" << 1 << 1;
+        QTest::newRow("a later try is no evidence") << "Xl"
+                                                    << "posible" << 1 << 2;
+        QTest::newRow("first and 20th opportunity") << "X" + limpias18 + "X"
+                                                    << "confirmado" << 2 << 20;
+        QTest::newRow("first and 21st opportunity") << "X" + limpias19 + "X"
+                                                    << "posible" << 2 << 21;
+        QTest::newRow("non-opportunities do not count") << "X" + sumas + "X"
+                                                        << "confirmado" << 2 << 2;
+        QTest::newRow("five clean after confirmed") << "XX....."
+                                                    << "superado" << 2 << 7;
+        QTest::newRow("four clean") << "XX...."
+                                    << "confirmado" << 2 << 6;
+        QTest::newRow("clean before confirmed do not count") << "X....X...."
+                                                             << "confirmado" << 2 << 10;
+        QTest::newRow("wrong another way breaks the run") << "XX....o...."
+                                                          << "confirmado" << 2 << 11;
+        QTest::newRow("and a new run overcomes it") << "XX....o....."
+                                                    << "superado" << 2 << 12;
+        QTest::newRow("a showing restarts the run") << "XX..X....."
+                                                    << "superado" << 3 << 10;
+        QTest::newRow("Me llevo pressed does not break it") << "XX..m.."
+                                                            << "superado" << 2 << 7;
+        QTest::newRow("relapse soon after: confirmed again") << "XX.....X"
+                                                             << "confirmado" << 3 << 8;
+        QTest::newRow("relapse long after: possible, as at the start")
+            << "XX....." + limpias19 + "X"
+            << "posible" << 3 << 27;
+    }
+    void estados() {
+        QFETCH(QString, diario);
+        Diario d;
+        d.Escribir(diario);
+        const std::vector<DiagnosticoJugador> r = Diagnosticar(d.pasos);
+        QCOMPARE(r.size(), size_t(1));
+        QCOMPARE(r[0].operaciones, int(diario.size()));
+        const DiagnosticoPatron* p = Buscar(r[0], "prestamo_olvidado");
+        QFETCH(QString, estado);
+        QCOMPARE(p ? TextoEstado(p->estado) : QString(), estado);
+        QTEST(p ? p->veces : 0, "veces");
+        QTEST(p ? p->oportunidades : 0, "oportunidades");
+    }
+
+    // The catch-alls: every operation is an opportunity, and a wrong step of
+    // any kind breaks their run.
+    void comodines() {
+        Diario d;
+        d.Escribir(QStringLiteral("o-o.-.-"));
+        const std::vector<DiagnosticoJugador> r = Diagnosticar(d.pasos);
+        const DiagnosticoPatron* p = Buscar(r[0], "despiste");
+        QVERIFY(p);
+        QCOMPARE(p->oportunidades, 7);
+        QCOMPARE(TextoEstado(p->estado), QStringLiteral("confirmado"));
+        d.Escribir(QStringLiteral("-"));
+        QCOMPARE(TextoEstado(Buscar(Diagnosticar(d.pasos)[0], "despiste")->estado),
+                 QStringLiteral("superado"));
+    }
+
+    // Names trimmed and case-folded are one child on every computer; the
+    // same operation number on two computers is two operations.
+    void unNinoEnVariosOrdenadores() {
+        Diario d;
+        d.Escribir(QStringLiteral("X"));
+        d.ordenador = QStringLiteral("aula-2");
+        d.jugador = QStringLiteral(" ANA ");
+        d.operacion = 0;
+        d.Escribir(QStringLiteral("X"));
+        const std::vector<DiagnosticoJugador> r = Diagnosticar(d.pasos);
+        QCOMPARE(r.size(), size_t(1));
+        QCOMPARE(r[0].jugador, QStringLiteral(" ANA "));
+        QCOMPARE(r[0].operaciones, 2);
+        QCOMPARE(r[0].patrones.size(), size_t(1));
+        QCOMPARE(r[0].patrones[0].estado, EstadoPatron::Confirmado);
+        QCOMPARE(ClaveJugador(QStringLiteral("  Ana ")), ClaveJugador(QStringLiteral("aNA")));
+    }
+
+    // The rows may come in any order: time decides.
+    void ordenDeLasFilas() {
+        Diario d;
+        d.Escribir(QStringLiteral("XX....."));
+        std::reverse(d.pasos.begin(), d.pasos.end());
+        const std::vector<DiagnosticoJugador> r = Diagnosticar(d.pasos);
+        QCOMPARE(r[0].patrones[0].estado, EstadoPatron::Superado);
+    }
+
+    void fechasYEjemplo() {
+        Diario d;
+        d.Escribir(QStringLiteral("X."));
+        d.hora = QDateTime(QDate(2026, 3, 5), QTime(23, 30)).toMSecsSinceEpoch();
+        d.Columnas(VentanaRestas4b, QStringLiteral("152-37"), M1, {{5}, {2, 1}, {1}});
+        const std::vector<DiagnosticoJugador> r = Diagnosticar(d.pasos);
+        const DiagnosticoPatron& p = r[0].patrones[0];
+        QCOMPARE(p.primera_vez, QDate(2026, 3, 2));
+        QCOMPARE(p.ultima_vez, QDate(2026, 3, 5));
+        QCOMPARE(TextoEjemplo(p.ejemplo), QStringLiteral("152 - 37: decenas 2 (bien 1)"));
+        QVERIFY(p.ejemplo.primer_intento);
+    }
+
+    void ninosEnOrdenDeNombre() {
+        Diario d;
+        for (const char* n : {"beatriz", "Álvaro", "Carlos", "ana"}) {
+            d.jugador = QString::fromUtf8(n);
+            d.Escribir(QStringLiteral("-"));
+        }
+        QStringList nombres;
+        for (const DiagnosticoJugador& j : Diagnosticar(d.pasos)) {
+            QCOMPARE(j.operaciones, 1);
+            QVERIFY(j.patrones.empty());
+            nombres << j.jugador;
+        }
+        QCOMPARE(nombres, QString::fromUtf8("Álvaro ana beatriz Carlos").split(u' '));
+        QVERIFY(Diagnosticar({}).empty());
     }
 
     void textoEjemplo_data() {
