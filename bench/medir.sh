@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Mide el arranque, las teclas, las hojas, los archivos y la memoria del juego,
-# junto a una base de Qt sin nada, en esta máquina; imprime la tabla y la deja
-# con los datos de la máquina en docs/RENDIMIENTO.md. No es una prueba: no
-# falla porque una cifra no llegue a su objetivo.
+# Mide el arranque, las teclas, las hojas, los archivos, el diagnóstico del
+# diario y la memoria del juego, junto a una base de Qt sin nada, en esta
+# máquina; imprime la tabla y la deja con los datos de la máquina en
+# docs/RENDIMIENTO.md. No es una prueba: no falla porque una cifra no llegue a
+# su objetivo.
 #
 #   bash bench/medir.sh            (como root instala lo que falte)
 #   RUNS=20 bash bench/medir.sh    (ejecuciones del arranque; 20 si no se da)
@@ -21,7 +22,8 @@ bash scripts/instalar_paquetes.sh "${paquetes[@]}" xvfb openbox
 
 # El juego y la base, con las mismas opciones de compilación.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIFRA_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target zifra zifra_bench base_qt datos_juego datos_generados
+cmake --build "$build" -j2 --target zifra zifra_bench base_qt bench_diagnostico datos_juego \
+  datos_generados
 
 # Un X propio en un número libre; al salir se para sólo lo que se arrancó aquí.
 pids=()
@@ -58,6 +60,8 @@ echo "Hojas..."
 QT_QPA_PLATFORM=offscreen "$bench" hojas "$trabajo/hojas" 2>/dev/null >>"$filas"
 echo "Archivos..."
 QT_QPA_PLATFORM=offscreen "$bench" archivos "$trabajo/archivos" 2>/dev/null >>"$filas"
+echo "Diagnóstico del diario..."
+"$build/bench/bench_diagnostico" 2>/dev/null >>"$filas"
 echo "Memoria: una partida de 500 cuentas en $pantalla..."
 DISPLAY="$pantalla" "$bench" memoria "$build/juego" 2>/dev/null >>"$filas"
 # Lo mismo con una tarjeta ALSA nula, que acepta el sonido y lo tira: así
@@ -140,6 +144,10 @@ Objetivos no alcanzados: $fallan.
   con otro proceso escribiendo con \`fsync\` en el mismo disco (un fuzzer,
   una compilación) cada guardado sube a unos 8 ms, porque espera al diario de
   ext4 y al vaciado de la caché del disco que comparten.
+- **Diario**: \`Diagnosticar\` sobre 1 000 000 de pasos de 30 niños en 3
+  ordenadores, sorteados y juzgados con las reglas del juego (sumas con
+  llevadas, restas con llevadas por los dos métodos y cálculo mental, un
+  intento de cada cinco fallado); mediana de 5 vueltas sobre el mismo diario.
 - **Memoria**: \`VmHWM\` de \`/proc/self/status\` en \`zifra_bench memoria\`, que
   arranca el juego igual que \`zifra\` en Xvfb: tras el primer pintado de la
   ventana principal y el primer tic del reloj, que abre la música (FluidSynth
