@@ -84,7 +84,7 @@ std::vector<Patron> Tabla() {
 
 const std::vector<Patron>& Patrones() {
     static const std::vector<Patron> tabla = Tabla();
-    Q_ASSERT(tabla.size() <= kMaxPatrones);
+    Q_ASSERT(tabla.size() <= size_t(kMaxPatrones));
     return tabla;
 }
 
