@@ -1,6 +1,7 @@
 #include "aprendizaje/conexion_sqlite.h"
 
 #include <QAtomicInt>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,12 +12,16 @@
 namespace {
 QAtomicInt g_conexiones;
 
+sqlite3* Manejador(const QSqlDatabase& base) {
+    const QVariant v = base.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
 // What SQLite offers against a file made to harm its reader: no writes to
 // the schema, no functions with side effects called from it.
 void Defender(QSqlDatabase& base) {
-    const QVariant v = base.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return;
-    sqlite3* h = *static_cast<sqlite3* const*>(v.constData());
+    sqlite3* h = Manejador(base);
     if (!h) return;
     sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
@@ -26,7 +31,8 @@ void Defender(QSqlDatabase& base) {
 } // namespace
 
 ConexionSqlite::ConexionSqlite(const QString& ruta, bool solo_lectura, bool inmutable)
-    : nombre_(QStringLiteral("zifra-diario-%1").arg(g_conexiones.fetchAndAddRelaxed(1))) {
+    : nombre_(QStringLiteral("zifra-diario-%1").arg(g_conexiones.fetchAndAddRelaxed(1))),
+      tamano_(QFileInfo(ruta).size()) {
     base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     if (inmutable) {
         base_.setDatabaseName(QUrl::fromLocalFile(ruta).toString(QUrl::FullyEncoded) +
@@ -57,6 +63,10 @@ ConexionSqlite::~ConexionSqlite() {
     base_.close();
     base_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(nombre_);
+}
+
+sqlite3* ConexionSqlite::Manejador() const {
+    return abierta_ ? ::Manejador(base_) : nullptr;
 }
 
 bool ConexionSqlite::Ejecutar(const QString& sql) {

@@ -5,6 +5,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 class ConexionSqlite {
 public:
     // Read-only connections refuse every write and run with SQLite's
@@ -23,10 +25,16 @@ public:
     // The first column of the first row, or an invalid value.
     QVariant Valor(const QString& sql);
     QString Error() const { return error_; }
+    // The file's size in bytes (0 when it cannot be told).
+    qint64 Tamano() const { return tamano_; }
+    // SQLite's own handle, for reading a million rows faster than one
+    // QVariant per value allows; nullptr when closed.
+    sqlite3* Manejador() const;
 
 private:
     QString nombre_;
     QSqlDatabase base_;
     bool abierta_ = false;
+    qint64 tamano_ = 0;
     QString error_;
 };

@@ -12,6 +12,8 @@
 #include <QVariant>
 
 namespace {
+constexpr qint64 kLogGrande = 1 << 20;
+
 // SQLite's result codes that mean the file itself is broken.
 bool EsDano(const QSqlError& e) {
     const QString codigo = e.nativeErrorCode();
@@ -21,10 +23,9 @@ bool EsDano(const QSqlError& e) {
 // The three tables with every column this version reads and writes.
 bool EsquemaPropio(QSqlDatabase& base, QSqlError& error) {
     QSqlQuery q(base);
-    for (const QString& sql :
-         {ConsultaPasosDiario() + QStringLiteral(" LIMIT 0"),
-          ConsultaSesionesDiario() + QStringLiteral(" LIMIT 0"),
-          ConsultaJugadoresDiario() + QStringLiteral(" LIMIT 0")})
+    for (const QString& sql : {ConsultaPasosDiario() + QStringLiteral(" LIMIT 0"),
+                               ConsultaSesionesDiario() + QStringLiteral(" LIMIT 0"),
+                               ConsultaJugadoresDiario() + QStringLiteral(" LIMIT 0")})
         if (!q.exec(sql)) {
             error = q.lastError();
             return false;
@@ -210,8 +211,24 @@ bool DiarioEscritura::Insertar(const PasoDiario& d) {
     return q.exec();
 }
 
+bool DiarioEscritura::RegistrarVarios(const std::vector<PasoDiario>& pasos) {
+    if (!conexion_ || !conexion_->Ejecutar(QStringLiteral("BEGIN"))) return false;
+    for (const PasoDiario& d : pasos)
+        if (!Insertar(d)) {
+            conexion_->Ejecutar(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    return conexion_->Ejecutar(QStringLiteral("COMMIT"));
+}
+
 void DiarioEscritura::Recoger() {
-    if (conexion_) conexion_->Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    // A step appends a page or two to the log: fold it in once it is big.
+    if (!conexion_ || QFileInfo(ruta_ + QStringLiteral("-wal")).size() < kLogGrande) return;
+    if (!conexion_->Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"))) return;
+    // The first write to an emptied log syncs its header; let that be now,
+    // not on the child's next keystroke.
+    conexion_->Ejecutar(
+        QStringLiteral("UPDATE sesiones SET inicio = inicio WHERE id = %1").arg(id_sesion_));
 }
 
 void DiarioEscritura::Cerrar() {

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class ConexionSqlite;
 
@@ -28,6 +29,9 @@ public:
     Apertura Abrir(const QString& carpeta, const QString& ordenador, const QString& sesion,
                    int64_t inicio);
     bool Registrar(const PasoDiario& paso);
+    // Many steps in one transaction: all or none (for bringing in steps
+    // from elsewhere, and for the benchmark's school year).
+    bool RegistrarVarios(const std::vector<PasoDiario>& pasos);
     // Folds the write-ahead log into the file, when the child is not typing.
     void Recoger();
     void Cerrar();

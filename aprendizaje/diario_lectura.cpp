@@ -11,7 +11,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <climits>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -26,57 +28,58 @@ bool Entre(qint64 v, qint64 desde, qint64 hasta) {
     return v >= desde && v <= hasta;
 }
 
+// One row of the steps' query, as SQLite gives it.
+struct Fila {
+    static constexpr int kColumnas = 21;
+    qint64 v[kColumnas];
+    bool nulo[kColumnas];
+};
+
 // A row as the journal holds it, checked: false when any value is outside
 // what this program writes.
-bool LeerFila(const QSqlQuery& q, const QHash<qint64, std::pair<QString, QString>>& sesiones,
+bool LeerFila(const Fila& f, const QHash<qint64, std::pair<QString, QString>>& sesiones,
               const QHash<qint64, QString>& jugadores, PasoDiario& d) {
-    const auto sesion = sesiones.constFind(q.value(0).toLongLong());
-    const auto jugador = jugadores.constFind(q.value(1).toLongLong());
+    const auto sesion = sesiones.constFind(f.v[0]);
+    const auto jugador = jugadores.constFind(f.v[1]);
     if (sesion == sesiones.constEnd() || jugador == jugadores.constEnd()) return false;
     d.ordenador = sesion->first;
     d.sesion = sesion->second;
     d.jugador = *jugador;
-    d.hora = q.value(2).toLongLong();
+    d.hora = f.v[2];
     PasoJuzgado& p = d.paso;
-    p.operacion = q.value(3).toLongLong();
-    p.ventana = q.value(4).toInt();
+    if (!Entre(f.v[3], 0, INT64_MAX) || !Entre(f.v[4], INT32_MIN, INT32_MAX)) return false;
+    p.operacion = f.v[3];
+    p.ventana = int32_t(f.v[4]);
     const VentanaEjercicio* v = BuscarVentanaEjercicio(p.ventana);
-    if (!v || p.operacion < 0) return false;
-    p.suma = q.value(5).toInt() != 0;
-    p.columnas = q.value(6).toInt();
-    const qint64 que = q.value(14).toLongLong();
-    if (!Entre(que, 0, 2) || !Entre(p.columnas, 0, 4)) return false;
-    p.que = PasoJuzgado::Que(que);
+    if (!v) return false;
+    p.suma = f.v[5] != 0;
+    if (!Entre(f.v[6], 0, 4) || !Entre(f.v[14], 0, 2)) return false;
+    p.columnas = int(f.v[6]);
+    p.que = PasoJuzgado::Que(f.v[14]);
     const bool mental = p.que == PasoJuzgado::Que::RespuestaMental;
     if (mental != (v->tipo == CalculoMental)) return false;
     p.n_operandos = 0;
-    for (int i = 0; i < 4; ++i) {
-        const QVariant o = q.value(7 + i);
-        if (o.isNull()) break;
-        const qint64 n = o.toLongLong();
+    for (int i = 0; i < 4 && (i < 2 || !f.nulo[7 + i]); ++i) {
+        const qint64 n = f.v[7 + i];
         if (!Entre(n, mental ? -1000000 : 0, mental ? 1000000 : 9999)) return false;
         p.operandos[size_t(i)] = int32_t(n);
         ++p.n_operandos;
     }
     if (p.n_operandos < (mental ? 3 : 2)) return false;
-    const qint64 metodo = q.value(11).toLongLong(), marcar = q.value(12).toLongLong();
-    if (!Entre(metodo, 1, 2) || !Entre(marcar, 0, 2)) return false;
-    p.metodo = MetodoResta(metodo);
-    p.marcar = MarcarLlevadas(marcar);
-    p.incognita = q.value(13).isNull() ? -1 : q.value(13).toInt();
-    if (mental && !Entre(p.incognita, 0, 2)) return false;
-    p.columna = q.value(15).toInt();
-    const qint64 correcto = q.value(16).toLongLong(), tecleado = q.value(17).toLongLong();
-    if (!Entre(p.columna, 0, 5) || !Entre(correcto, -1000000, 1000000) ||
-        !Entre(tecleado, -1, 2147483647))
+    if (!Entre(f.v[11], 1, 2) || !Entre(f.v[12], 0, 2)) return false;
+    p.metodo = MetodoResta(f.v[11]);
+    p.marcar = MarcarLlevadas(f.v[12]);
+    if (mental && (f.nulo[13] || !Entre(f.v[13], 0, 2))) return false;
+    p.incognita = mental ? int(f.v[13]) : -1;
+    if (!Entre(f.v[15], 0, 5) || !Entre(f.v[16], -1000000, 1000000) ||
+        !Entre(f.v[17], -1, INT32_MAX) || !Entre(f.v[20], 0, INT32_MAX))
         return false;
-    p.correcto = int32_t(correcto);
-    p.tecleado = int32_t(tecleado);
-    p.acierto = q.value(18).toInt() != 0;
-    d.primer_intento = q.value(19).toInt() != 0;
-    const qint64 ms = q.value(20).toLongLong();
-    if (!Entre(ms, 0, 2147483647)) return false;
-    d.ms = int32_t(ms);
+    p.columna = int(f.v[15]);
+    p.correcto = int32_t(f.v[16]);
+    p.tecleado = int32_t(f.v[17]);
+    p.acierto = f.v[18] != 0;
+    d.primer_intento = f.v[19] != 0;
+    d.ms = int32_t(f.v[20]);
     return true;
 }
 
@@ -113,16 +116,41 @@ Resultado LeerUno(ConexionSqlite& c, std::vector<PasoDiario>& pasos, int& malas)
     if (!q.exec(ConsultaJugadoresDiario())) return Resultado::NoEsDiario;
     while (q.next())
         jugadores.insert(q.value(0).toLongLong(), q.value(1).toString().left(kLargoNombreMaximo));
-    if (!q.exec(ConsultaPasosDiario())) return Resultado::NoEsDiario;
-    PasoDiario d;
-    while (q.next()) {
-        if (LeerFila(q, sesiones, jugadores, d))
-            pasos.push_back(d);
-        else
-            ++malas;
+    // Room for every row at once: a school year is a million of them. A row
+    // takes some 20 bytes of the file at the least, whatever the file says.
+    if (q.exec(QStringLiteral("SELECT max(id) FROM pasos")) && q.next()) {
+        const qint64 filas = qMin(q.value(0).toLongLong(), c.Tamano() / 20);
+        if (filas > 0) pasos.reserve(pasos.size() + size_t(filas));
     }
+    q.finish();
+    // A million rows: SQLite's own calls, not a QVariant per value.
+    sqlite3* h = c.Manejador();
+    sqlite3_stmt* consulta = nullptr;
+    const QByteArray sql = ConsultaPasosDiario().toUtf8();
+    if (!h ||
+        sqlite3_prepare_v2(h, sql.constData(), int(sql.size()), &consulta, nullptr) != SQLITE_OK ||
+        sqlite3_column_count(consulta) != Fila::kColumnas) {
+        sqlite3_finalize(consulta);
+        return Resultado::NoEsDiario;
+    }
+    Fila f;
+    int rc;
+    while ((rc = sqlite3_step(consulta)) == SQLITE_ROW) {
+        for (int i = 0; i < Fila::kColumnas; ++i)
+            f.v[i] = sqlite3_column_int64(consulta, i);
+        // Only the operands after the second and the hidden term may be
+        // missing; elsewhere a missing value reads 0 and is checked as such.
+        for (int i : {9, 10, 13})
+            f.nulo[i] = sqlite3_column_type(consulta, i) == SQLITE_NULL;
+        // Filled where it stays: a million copies less.
+        if (!LeerFila(f, sesiones, jugadores, pasos.emplace_back())) {
+            pasos.pop_back();
+            ++malas;
+        }
+    }
+    sqlite3_finalize(consulta);
     // Stopped by damage, not by the end: nothing of it is used.
-    if (q.lastError().isValid()) return Resultado::NoEsDiario;
+    if (rc != SQLITE_DONE) return Resultado::NoEsDiario;
     return Resultado::Leido;
 }
 
@@ -157,24 +185,25 @@ QStringList Archivos(const QStringList& rutas, QStringList& avisos) {
 LecturaDiarios LeerDiarios(const QStringList& rutas) {
     LecturaDiarios r;
     for (const QString& archivo : Archivos(rutas, r.avisos)) {
-        std::vector<PasoDiario> pasos;
+        // Read straight into the result; a file that fails half-way is taken out again.
+        const size_t antes = r.pasos.size();
         int malas = 0;
         Resultado leido;
         {
             ConexionSqlite c(archivo, true);
-            leido = LeerUno(c, pasos, malas);
+            leido = LeerUno(c, r.pasos, malas);
         }
         // A folder where the log's index cannot be made: read the file as it is.
         if (leido == Resultado::NoSeAbre) {
-            pasos.clear();
+            r.pasos.resize(antes);
             malas = 0;
             ConexionSqlite c(archivo, true, true);
-            leido = LeerUno(c, pasos, malas);
+            leido = LeerUno(c, r.pasos, malas);
         }
+        if (leido != Resultado::Leido) r.pasos.resize(antes);
         const QString nombre = QDir::toNativeSeparators(archivo);
         switch (leido) {
         case Resultado::Leido:
-            r.pasos.insert(r.pasos.end(), pasos.begin(), pasos.end());
             if (malas > 0)
                 r.avisos << QStringLiteral("%1: %2 pasos con valores imposibles; no se leen.")
                                 .arg(nombre)

@@ -7,6 +7,7 @@
 //   zifra_bench hojas DIR                99 pages of each worksheet as PDF
 //   zifra_bench archivos DIR             results file of 50 players, top ten
 //   zifra_bench memoria                  peak resident memory
+//   zifra_bench diario                   a step written to the learning journal
 //
 // Keystrokes go through the real windows, offscreen, the way tests/ drive
 // them: a key event on the answer box, the window's own handler, the rules
@@ -14,6 +15,8 @@
 // so the 300 ms the game waits after a right digit is left out.
 #include "app/arranque.h"
 #include "app/form_menu.h"
+#include "aprendizaje/diario.h"
+#include "aprendizaje/registro.h"
 #include "mental/ventana_mental.h"
 #include "nucleo/juego.h"
 #include "nucleo/ventanas.h"
@@ -46,6 +49,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -374,6 +378,72 @@ int Teclas(int argc, char** argv) {
     return 0;
 }
 
+// ---------------------------------------------------------------- journal
+
+// What writing a step adds to a keystroke: the time between a listener
+// connected before the journal's and one connected after it, over a game
+// of every kind; and the bytes a step takes on disk.
+int Diario(int argc, char** argv) {
+    SinPantalla();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    Buzon buzon;
+    buzon.Instalar();
+    CrearVentanas();
+    JugadoresDePrueba(1);
+    EscucharCelebraciones();
+    QElapsedTimer reloj;
+    Muestras paso;
+    bool medir = false;
+    QObject::connect(&AnunciosJuego(), &Anuncios::Juzgado, &app, [&] { reloj.start(); });
+    auto registro = std::make_unique<RegistroDiario>();
+    const QString carpeta = dir.filePath(QStringLiteral("resultad"));
+    if (!registro->Abrir(carpeta)) {
+        Fila(QStringLiteral("Diario"), QStringLiteral("un paso escrito"),
+             QStringLiteral("no se abre el diario"), QStringLiteral("< 0.5 ms"),
+             QStringLiteral("FAIL"));
+        return 1;
+    }
+    QObject::connect(&AnunciosJuego(), &Anuncios::Juzgado, &app, [&] {
+        if (medir) paso.Anadir(double(reloj.nsecsElapsed()) / 1e6);
+    });
+    constexpr int kCuentas = 100;
+    for (int32_t codigo : {33, 30, 330, 44, 5, 55, 440, 50, 6, 60}) {
+        Teclado k;
+        for (int i = 0; i < kCuentas + 5; ++i) {
+            medir = i >= 5;
+            CerrarVentanaActual();
+            MostrarVentana(codigo);
+            // The log is folded into the file here, between operations.
+            QCoreApplication::processEvents();
+            ResolverActual(k, true);
+            QCoreApplication::processEvents();
+        }
+    }
+    CerrarVentanaActual();
+    Fila(QStringLiteral("Diario"),
+         QStringLiteral("un paso escrito en el diario al teclear, percentil 99"),
+         QStringLiteral("%1 (mediana %2, n=%3)")
+             .arg(Ms(paso.Cuantil(0.99)), Ms(paso.Mediana()))
+             .arg(paso.v.size()),
+         QStringLiteral("< 0.5 ms"), QString::fromLatin1(Cumple(paso.Cuantil(0.99) < 0.5)));
+    const QString archivo = QDir(carpeta).filePath(NombreDiario(NombreOrdenador()));
+    const size_t pasos = LeerDiarios({archivo}).pasos.size();
+    registro.reset(); // closing folds the log into the file
+    const qint64 bytes = QFileInfo(archivo).size();
+    Fila(QStringLiteral("Diario"), QStringLiteral("bytes por paso en disco"),
+         QStringLiteral("%1 (%2 pasos, %3 bytes)")
+             .arg(pasos ? double(bytes) / double(pasos) : 0.0, 0, 'f', 1)
+             .arg(pasos)
+             .arg(bytes),
+         QStringLiteral("(informativa)"), QStringLiteral("-"));
+    delete Form_menu;
+    plataforma::FijarObservadorSonidos(nullptr);
+    buzon.Quitar();
+    return 0;
+}
+
 // ---------------------------------------------------------------- worksheets
 
 int ContarPaginas(const QString& pdf) {
@@ -629,8 +699,8 @@ int Memoria(int argc, char** argv) {
 int main(int argc, char** argv) {
     const QByteArray modo = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     const std::pair<const char*, std::function<int(int, char**)>> modos[] = {
-        {"ventanas", Ventanas}, {"arranque", Arranque}, {"teclas", Teclas},
-        {"hojas", Hojas},       {"archivos", Archivos}, {"memoria", Memoria}};
+        {"ventanas", Ventanas}, {"arranque", Arranque}, {"teclas", Teclas}, {"hojas", Hojas},
+        {"archivos", Archivos}, {"memoria", Memoria},   {"diario", Diario}};
     for (const auto& m : modos)
         if (modo == m.first) return m.second(argc, argv);
     std::fputs("uso: zifra_bench ventanas|arranque|teclas|hojas|archivos|memoria ...\n", stderr);
