@@ -2,6 +2,7 @@
 // cannot be written, and reading journals from other computers.
 #include "app/form_menu.h"
 #include "aprendizaje/conexion_sqlite.h"
+#include "aprendizaje/diagnostico.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
 #include "fallos.h"
@@ -202,6 +203,76 @@ private slots:
         QCOMPARE(pasos[0].paso.incognita, 2); // the result, by default
         QCOMPARE(pasos[0].paso.operandos[2], bien);
         QVERIFY(pasos[0].paso.suma);
+    }
+
+    void nino_con_un_error_data() {
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QList<int>>("cuentas"); // top, bottom, top, bottom...
+        QTest::addColumn<int>("columna");        // where the bug shows, 1 = units
+        QTest::addColumn<QString>("patron");
+        // Takes the smaller digit from the larger where the top one is smaller.
+        QTest::newRow("smaller from larger")
+            << 440 << QList<int>{375, 128, 462, 138, 583, 246, 694, 358, 351, 127} << 1
+            << "menor_del_mayor";
+        // Leaves out the carry that comes into the tens.
+        QTest::newRow("forgotten carry")
+            << 44 << QList<int>{456, 378, 127, 335, 238, 194, 349, 276, 165, 289} << 2
+            << "llevada_olvidada";
+    }
+    // A child with one systematic error plays real windows: the journal's
+    // diagnosis confirms that error and no other.
+    void nino_con_un_error() {
+        QFETCH(int, codigo);
+        QFETCH(QList<int>, cuentas);
+        QFETCH(int, columna);
+        QFETCH(QString, patron);
+        RegistroDiario registro;
+        QVERIFY(registro.Abrir(Carpeta()));
+        juego.marcar_llevadas = MarcarLlevadas::Nunca;
+        juego.editar_llevadas = false;
+        for (int i = 0; i + 1 < cuentas.size(); i += 2) {
+            const int arriba = cuentas[i], abajo = cuentas[i + 1];
+            CerrarVentanaActual();
+            MostrarVentana(codigo);
+            auto* v = qobject_cast<VentanaColumnas*>(VentanaDeCodigo(codigo));
+            const Operacion op = DosFilas(arriba, abajo, 3);
+            auto* r = qobject_cast<VentanaResta*>(v);
+            if (r)
+                r->MostrarResta(op);
+            else
+                v->MostrarCuenta(op);
+            int llevada = 0;
+            for (int c = 0; c < 3; ++c) {
+                const int m = op.cifras[0][c], s = op.cifras[1][c];
+                int bien, mal;
+                if (r) {
+                    bien = r->Resta().Resultado(c);
+                    mal = s - m; // the bug: the top digit from the bottom one
+                } else {
+                    bien = (m + s + llevada) % 10;
+                    mal = (m + s) % 10; // the bug: the carry left out
+                    llevada = (m + s + llevada) / 10;
+                }
+                if (c + 1 == columna) {
+                    QVERIFY2(mal != bien, "the bug must show in every operation");
+                    QTest::keyClick(v->Memo_res, char('0' + mal));
+                }
+                QTest::keyClick(v->Memo_res, char('0' + bien));
+            }
+            if (!r && llevada) QTest::keyClick(v->Memo_res, char('0' + llevada));
+        }
+        CerrarVentanaActual();
+        const std::vector<DiagnosticoJugador> d = Diagnosticar(Leidos());
+        QCOMPARE(d.size(), size_t(1));
+        QStringList confirmados, vistos;
+        for (const DiagnosticoPatron& p : d[0].patrones) {
+            vistos << QString::fromLatin1(p.patron->codigo);
+            if (p.estado == EstadoPatron::Confirmado)
+                confirmados << QString::fromLatin1(p.patron->codigo);
+        }
+        QCOMPARE(confirmados, QStringList{patron});
+        QCOMPARE(vistos, QStringList{patron});
+        QCOMPARE(d[0].operaciones, int(cuentas.size() / 2));
     }
 
     void no_se_puede_escribir_data() {
