@@ -1,9 +1,9 @@
 #include "aprendizaje/diagnostico.h"
 
 #include "aprendizaje/patrones.h"
+#include "aprendizaje/periodo.h"
 
 #include <QCollator>
-#include <QDateTime>
 #include <QHash>
 #include <algorithm>
 #include <array>
@@ -33,10 +33,6 @@ struct Nino {
     QString clave;
     std::vector<int> pasos; // indices into the journal
 };
-
-QDate FechaLocal(int64_t hora) {
-    return QDateTime::fromMSecsSinceEpoch(hora, Qt::UTC).toLocalTime().date();
-}
 
 // Where the rows of one run of the program come from: computer and session.
 struct Origenes {

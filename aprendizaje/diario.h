@@ -21,6 +21,7 @@ bool BorrarDiario(const QString& carpeta);
 struct LecturaDiarios {
     std::vector<PasoDiario> pasos;
     QStringList avisos; // one Spanish line for each file skipped, naming it
+    int leidos = 0;     // journal files read, all or some of their rows
 };
 
 // Each path is a journal file or a folder (every diario-*.sqlite in it).

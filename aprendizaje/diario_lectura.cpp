@@ -204,6 +204,7 @@ LecturaDiarios LeerDiarios(const QStringList& rutas) {
         const QString nombre = QDir::toNativeSeparators(archivo);
         switch (leido) {
         case Resultado::Leido:
+            ++r.leidos;
             if (malas > 0)
                 r.avisos << QStringLiteral("%1: %2 pasos con valores imposibles; no se leen.")
                                 .arg(nombre)
