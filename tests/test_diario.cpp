@@ -5,6 +5,7 @@
 #include "aprendizaje/diagnostico.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
+#include "diarios_prueba.h"
 #include "fallos.h"
 #include "nino.h"
 #include "operaciones.h"
@@ -71,18 +72,6 @@ PasoDiario Paso(const QString& jugador, int64_t operacion, int columna, bool aci
     d.paso.tecleado = acierto ? 9 : 8;
     d.paso.acierto = acierto;
     return d;
-}
-
-// A journal of another computer, with the steps given.
-bool DiarioDe(const QString& carpeta, const QString& ordenador,
-              const std::vector<PasoDiario>& pasos) {
-    DiarioEscritura d;
-    if (d.Abrir(carpeta, ordenador, QStringLiteral("s-") + ordenador, 0) !=
-        DiarioEscritura::Apertura::Abierto)
-        return false;
-    for (const PasoDiario& p : pasos)
-        if (!d.Registrar(p)) return false;
-    return true;
 }
 
 } // namespace
