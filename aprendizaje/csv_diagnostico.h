@@ -1,0 +1,14 @@
+#pragma once
+// The diagnosis as a table for spreadsheets and other tools: UTF-8 without
+// a byte order mark, ';' between fields, one line per child and pattern.
+#include "aprendizaje/diagnostico.h"
+
+#include <QByteArray>
+#include <vector>
+
+// "jugador;patron;descripcion;estado;veces;oportunidades;operaciones;primera_vez;ultima_vez;ejemplo"
+extern const char kCabeceraCsvDiagnostico[];
+
+// The header, then the rows in the order given (children, then each
+// child's patterns in table order); lines end in "\n".
+QByteArray CsvDiagnostico(const std::vector<DiagnosticoJugador>& ninos);
