@@ -95,6 +95,7 @@ public:
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
+    void Diagnosticodeerrores1Click();
     void Borrardiario1Click();
     void Los10mejoresjugadores1Click();
     void Ayuda2Click();

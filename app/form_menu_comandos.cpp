@@ -3,6 +3,7 @@
 
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
+#include "aprendizaje/ventana_diagnostico.h"
 #include "nucleo/juego.h"
 #include "nucleo/panel_juego.h"
 #include "nucleo/servicios.h"
@@ -54,6 +55,7 @@ void TForm_menu::ConectarComandos() {
         {"Agnadirnuevosjugadores1", &TForm_menu::Agnadirnuevosjugadores1Click},
         {"Leerjugadoresdearchivo1", &TForm_menu::Leerjugadoresdearchivo1Click},
         {"Controlderesultados1", &TForm_menu::Controlderesultados1Click},
+        {"Diagnosticodeerrores1", &TForm_menu::Diagnosticodeerrores1Click},
         {"Borrardiario1", &TForm_menu::Borrardiario1Click},
         {"Los10mejoresjugadores1", &TForm_menu::Los10mejoresjugadores1Click},
         {"Ayuda2", &TForm_menu::Ayuda2Click},
@@ -231,13 +233,15 @@ void TForm_menu::Leerjugadoresdearchivo1Click() {
 void TForm_menu::Borrardiario1Click() {
     CerrarVentanaActual();
     if (!plataforma::Preguntar(
-            QStringLiteral("\n¿ Borrar el diario de aprendizaje de este ordenador ?\n\nSe pierde lo "
-                           "que guarda de cada respuesta de cada jugador. Los archivos de "
-                           "resultados no se tocan.\n"),
+            QStringLiteral(
+                "\n¿ Borrar el diario de aprendizaje de este ordenador ?\n\nSe pierde lo "
+                "que guarda de cada respuesta de cada jugador. Los archivos de "
+                "resultados no se tocan.\n"),
             plataforma::RespuestaNo))
         return;
     // Without a journal open in this run, the file of this computer all the same.
-    const bool borrado = diario_ ? diario_->Borrar() : BorrarDiario(resultados::CarpetaResultados());
+    const bool borrado =
+        diario_ ? diario_->Borrar() : BorrarDiario(resultados::CarpetaResultados());
     if (borrado)
         plataforma::Informar(
             QStringLiteral("\nEl diario de aprendizaje de este ordenador se ha borrado.\n"));
@@ -248,6 +252,10 @@ void TForm_menu::Borrardiario1Click() {
 
 void TForm_menu::Controlderesultados1Click() {
     AbrirControlDeResultados();
+}
+void TForm_menu::Diagnosticodeerrores1Click() {
+    CerrarVentanaActual();
+    AbrirDiagnosticoDeErrores(this);
 }
 void TForm_menu::Los10mejoresjugadores1Click() {
     AbrirLosDiezMejores();

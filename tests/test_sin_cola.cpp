@@ -4,6 +4,7 @@
 // start must say so.
 #include "app/arranque.h"
 #include "app/form_menu.h"
+#include "aprendizaje/ventana_diagnostico.h"
 #include "nucleo/servicios.h"
 #include "pdf_pruebas.h"
 #include "platform/impresoras.h"
@@ -243,6 +244,29 @@ private slots:
         QVERIFY(Form_menu->Accion("Impresin1")->isEnabled());
         const InfoPdf info = LeerInfoPdf(esperado);
         QCOMPARE(info.paginas, 2);
+        QVERIFY2(!info.Apaisada() && info.EsA4(), qPrintable(info.Texto()));
+    }
+
+    // The diagnosis window offers a file of its own in the results folder,
+    // which the preview prints into.
+    void diagnostico() {
+        Crear();
+        VentanaDiagnostico v(LecturaDiarios{}, {QStringLiteral("Ana")});
+        Oferta oferta;
+        buzon_.dialogos << Confirmar(oferta);
+        buzon_.dialogos << [](QDialog* d) {
+            d->findChild<QPrintPreviewWidget*>()->print();
+            return int(QDialog::Accepted);
+        };
+        v.Boton_imprimir->click();
+        const QString esperado = Carpeta() + QStringLiteral("/diagnóstico de errores.pdf");
+        QCOMPARE(buzon_.dialogos_vistos, (QStringList{"PrintDialog1", "Vista_previa"}));
+        QCOMPARE(oferta.formato, QPrinter::PdfFormat);
+        QCOMPARE(oferta.impresora, esperado);
+        QCOMPARE(oferta.campo, esperado);
+        QVERIFY2(buzon_.mensajes.isEmpty(), qPrintable(buzon_.Textos().join(u'|')));
+        const InfoPdf info = LeerInfoPdf(esperado);
+        QCOMPARE(info.paginas, 1);
         QVERIFY2(!info.Apaisada() && info.EsA4(), qPrintable(info.Texto()));
     }
 

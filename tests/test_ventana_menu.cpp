@@ -163,6 +163,7 @@ private slots:
         fila("Leerjugadoresdearchivo1", "Resultados1", "&Leer jugadores y resultados de archivo...", "Leer jugadores y resultados de un archivo, para jugar con ellos");
         fila("Agnadirnuevosjugadores1", "Resultados1", "&Añadir nuevos jugadores...", "Añade más jugadores para jugar");
         fila("Controlderesultados1", "Resultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados");
+        fila("Diagnosticodeerrores1", "Resultados1", "&Diagnóstico de errores...", "Los errores que cada jugador repite, según el diario de aprendizaje, y qué conviene practicar");
         fila("Borrardiario1", "Resultados1", "&Borrar el diario de este ordenador...", "Borra lo que el diario de aprendizaje guarda de cada respuesta en este ordenador; los resultados no se tocan");
         fila("Ayuda2", "Ayuda1", "A&yuda", "", true, false, "F1");
         fila("Autor1", "Ayuda1", "&Autor...", "");
@@ -211,6 +212,13 @@ private slots:
         QCOMPARE(visibles("Impresin1_menu"), 3);
         // The journal's command stands apart from the results'.
         QCOMPARE(visibles("Resultados1_menu"), 2);
+        QStringList resultados;
+        for (QAction* a :
+             Form_menu->findChild<QMenu*>(QStringLiteral("Resultados1_menu"))->actions())
+            resultados << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        QCOMPARE(resultados, (QStringList{"Leerjugadoresdearchivo1", "Agnadirnuevosjugadores1", "-",
+                                          "Controlderesultados1", "Diagnosticodeerrores1", "-",
+                                          "Borrardiario1"}));
         QCOMPARE(visibles("Ayuda1_menu"), 1);
     }
 

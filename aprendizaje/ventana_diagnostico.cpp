@@ -1,0 +1,308 @@
+#include "aprendizaje/ventana_diagnostico.h"
+
+#include "aprendizaje/patrones.h"
+#include "aprendizaje/textos_diagnostico.h"
+#include "aprendizaje/vista_ejemplo.h"
+#include "nucleo/juego.h"
+#include "nucleo/servicios.h"
+#include "platform/accesibilidad.h"
+#include "platform/impresoras.h"
+#include "platform/mensajes.h"
+#include "results/archivo_resultados.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+const QString kTextoErrorImpresoraDiagnostico = QStringLiteral(
+    "\nNo se ha podido imprimir el diagnóstico de errores.\n\nComprueba que hay alguna "
+    "impresora instalada, o que se puede escribir el archivo elegido en el cuadro de "
+    "impresión.\n");
+
+namespace {
+
+// Skipped files are listed, a few at a time: the rest in the hint.
+constexpr int kAvisosVisibles = 3;
+
+QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& pista = {}) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(QString::fromLatin1(nombre));
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    if (!pista.isEmpty()) plataforma::PonerPista(l, pista);
+    return l;
+}
+
+QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QString& pista) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(QString::fromLatin1(nombre));
+    plataforma::PonerPista(b, pista);
+    return b;
+}
+
+QFont Negrita(QFont f, qreal aumento) {
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * aumento);
+    return f;
+}
+
+// One pattern of the chosen child, as a card.
+QFrame* Tarjeta(const DiagnosticoPatron& p, QWidget* padre) {
+    const QString codigo = QString::fromLatin1(p.patron->codigo);
+    auto* t = new QFrame(padre);
+    t->setObjectName(QStringLiteral("Patron_") + codigo);
+    t->setFrameShape(QFrame::StyledPanel);
+    t->setAccessibleName(NombreDe(p));
+    t->setAccessibleDescription(p.patron->descripcion);
+    auto* capa = new QVBoxLayout(t);
+
+    auto* cabeza = new QHBoxLayout;
+    auto* nombre = Etiqueta(t, "", {});
+    nombre->setObjectName(QStringLiteral("Nombre_") + codigo);
+    nombre->setText(NombreDe(p));
+    nombre->setFont(Negrita(nombre->font(), 1.15));
+    cabeza->addWidget(nombre);
+    auto* estado = Etiqueta(t, "", {});
+    estado->setObjectName(QStringLiteral("Estado_") + codigo);
+    estado->setText(TextoEstado(p.estado));
+    estado->setWordWrap(false);
+    const ColoresEstado colores = ColoresDe(p.estado);
+    estado->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; font-weight: bold; "
+                                         "border-radius: 4px; padding: 2px 8px; }")
+                              .arg(colores.fondo.name(), colores.texto.name()));
+    estado->setAccessibleName(QStringLiteral("Estado: %1").arg(TextoEstado(p.estado)));
+    cabeza->addWidget(estado);
+    cabeza->addStretch();
+    capa->addLayout(cabeza);
+
+    auto* detalle = Etiqueta(t, "");
+    detalle->setObjectName(QStringLiteral("Veces_") + codigo);
+    detalle->setText(TextoVeces(p) + u' ' + TextoCuando(p));
+    capa->addWidget(detalle);
+    auto* frase = Etiqueta(t, "");
+    frase->setObjectName(QStringLiteral("Frase_") + codigo);
+    frase->setText(p.patron->descripcion);
+    capa->addWidget(frase);
+
+    auto* pie = new QHBoxLayout;
+    auto* vista = new VistaEjemplo(EsquemaDe(p.ejemplo.paso), t);
+    vista->setObjectName(QStringLiteral("Ejemplo_") + codigo);
+    vista->setAccessibleName(QStringLiteral("Último ejemplo"));
+    vista->setAccessibleDescription(TextoEjemplo(p.ejemplo));
+    pie->addWidget(vista);
+    auto* texto = Etiqueta(t, "");
+    texto->setObjectName(QStringLiteral("Texto_ejemplo_") + codigo);
+    texto->setText(QStringLiteral("Último ejemplo: %1").arg(TextoEjemplo(p.ejemplo)));
+    pie->addWidget(texto, 1);
+    capa->addLayout(pie);
+    return t;
+}
+
+// The report sets its own paper; the user's choice comes back after.
+class PapelGuardado {
+public:
+    explicit PapelGuardado(QPrinter& p)
+        : p_(p), diseno_(p.pageLayout()), pagina_entera_(p.fullPage()) {}
+    ~PapelGuardado() {
+        p_.setFullPage(pagina_entera_);
+        p_.setPageLayout(diseno_);
+    }
+
+private:
+    QPrinter& p_;
+    QPageLayout diseno_;
+    bool pagina_entera_;
+};
+
+} // namespace
+
+VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStringList& actuales,
+                                       QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      diagnosticos_(Diagnosticar(lectura.pasos)), periodos_(PeriodosDeNinos(lectura.pasos)),
+      ninos_(ListaNinos(actuales, diagnosticos_)), hay_diarios_(lectura.leidos > 0) {
+    setObjectName(QStringLiteral("Form_diagnostico"));
+    setWindowTitle(kTituloDiagnostico);
+    resize(860, 620);
+
+    Lista_ninos = new QListWidget(this);
+    Lista_ninos->setObjectName(QStringLiteral("Lista_ninos"));
+    Lista_ninos->setAccessibleName(QStringLiteral("Niños y niñas"));
+    plataforma::PonerPista(Lista_ninos,
+                           QStringLiteral("Los jugadores actuales y los que hay en los diarios de "
+                                          "aprendizaje; elige uno para ver sus errores"));
+    Lista_ninos->setFixedWidth(200);
+    for (const NinoDiagnostico& n : ninos_)
+        Lista_ninos->addItem(n.nombre);
+
+    Label_nombre = Etiqueta(this, "Label_nombre");
+    Label_nombre->setFont(Negrita(font(), 1.5));
+    Label_periodo = Etiqueta(this, "Label_periodo",
+                             QStringLiteral("Cuántas cuentas hay en el diario y de qué días"));
+    Label_leyenda = Etiqueta(this, "Label_leyenda");
+    Label_leyenda->setText(kLeyendaEjemplo);
+    Label_leyenda->setStyleSheet(QStringLiteral("color: #555;"));
+
+    Area_patrones = new QScrollArea(this);
+    Area_patrones->setObjectName(QStringLiteral("Area_patrones"));
+    Area_patrones->setAccessibleName(QStringLiteral("Errores repetidos"));
+    plataforma::PonerPista(Area_patrones,
+                           QStringLiteral("Cada error que se repite, con su estado, cuándo salió, "
+                                          "qué conviene practicar y el último ejemplo"));
+    Area_patrones->setWidgetResizable(true);
+    Area_patrones->setFrameShape(QFrame::NoFrame);
+
+    Label_vacio = Etiqueta(this, "Label_vacio");
+    Label_vacio->setAlignment(Qt::AlignCenter);
+    Label_vacio->setFont(Negrita(font(), 1.1));
+
+    Label_avisos = Etiqueta(this, "Label_avisos");
+    Label_avisos->setStyleSheet(QStringLiteral("color: #666;"));
+    QFont pequena = Label_avisos->font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
+    Label_avisos->setFont(pequena);
+    if (!lectura.avisos.isEmpty()) {
+        QStringList vistos = lectura.avisos.mid(0, kAvisosVisibles);
+        if (lectura.avisos.size() > kAvisosVisibles)
+            vistos << QStringLiteral("…y %1 más.").arg(lectura.avisos.size() - kAvisosVisibles);
+        Label_avisos->setText(vistos.join(u'\n'));
+        plataforma::PonerPista(Label_avisos, QStringLiteral("Archivos de diario que no se leen: ") +
+                                                 lectura.avisos.join(u' '));
+    }
+    Label_avisos->setVisible(!lectura.avisos.isEmpty());
+
+    Boton_imprimir = Boton(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
+                           QStringLiteral("Imprime el diagnóstico de este niño o niña, o lo "
+                                          "guarda en PDF si no hay impresora"));
+    Boton_cerrar =
+        Boton(this, "Boton_cerrar", QStringLiteral("&Cerrar"), QStringLiteral("Cierra la ventana"));
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(Label_nombre);
+    derecha->addWidget(Label_periodo);
+    derecha->addWidget(Label_leyenda);
+    derecha->addWidget(Area_patrones, 1);
+    derecha->addWidget(Label_vacio, 1);
+    auto* centro = new QHBoxLayout;
+    centro->addWidget(Lista_ninos);
+    centro->addLayout(derecha, 1);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(Label_avisos, 1);
+    botones->addWidget(Boton_imprimir);
+    botones->addWidget(Boton_cerrar);
+    auto* capa = new QVBoxLayout(this);
+    capa->addLayout(centro, 1);
+    capa->addLayout(botones);
+
+    connect(Lista_ninos, &QListWidget::currentRowChanged, this, &VentanaDiagnostico::Elegir);
+    connect(Boton_imprimir, &QPushButton::clicked, this, &VentanaDiagnostico::Imprimir);
+    connect(Boton_cerrar, &QPushButton::clicked, this, &QDialog::accept);
+    if (ninos_.empty())
+        Elegir(-1);
+    else
+        Lista_ninos->setCurrentRow(0);
+    plataforma::PublicarAccesibilidad(this);
+}
+
+VentanaDiagnostico::~VentanaDiagnostico() = default;
+
+InformeNino VentanaDiagnostico::Informe() const {
+    const int fila = Lista_ninos->currentRow();
+    if (fila < 0 || fila >= int(ninos_.size())) return {};
+    const NinoDiagnostico& n = ninos_[size_t(fila)];
+    InformeNino i;
+    i.nombre = n.nombre;
+    if (n.diagnostico >= 0) i.diagnostico = &diagnosticos_[size_t(n.diagnostico)];
+    i.periodo = periodos_.value(ClaveJugador(n.nombre));
+    return i;
+}
+
+void VentanaDiagnostico::Elegir(int) {
+    const InformeNino n = Informe();
+    delete panel_;
+    panel_ = nullptr;
+    const bool patrones = n.diagnostico && !n.diagnostico->patrones.empty();
+    Label_nombre->setText(n.nombre);
+    Label_nombre->setVisible(!n.nombre.isEmpty());
+    Label_periodo->setText(TextoPeriodo(n.periodo, n.diagnostico ? n.diagnostico->operaciones : 0));
+    Label_periodo->setVisible(hay_diarios_ && !n.nombre.isEmpty());
+    Label_leyenda->setVisible(patrones);
+    Area_patrones->setVisible(patrones);
+    Label_vacio->setVisible(!patrones);
+    Boton_imprimir->setEnabled(!n.nombre.isEmpty());
+    if (!hay_diarios_) {
+        Label_vacio->setText(
+            QStringLiteral("Todavía no hay ningún diario de aprendizaje en la carpeta de "
+                           "resultados (%1).")
+                .arg(QDir::toNativeSeparators(resultados::CarpetaResultados())));
+    } else if (!patrones) {
+        Label_vacio->setText(
+            TextoSinPatrones(n.nombre, n.diagnostico ? n.diagnostico->operaciones : 0));
+    }
+    if (!patrones) return;
+    panel_ = new QWidget;
+    panel_->setObjectName(QStringLiteral("Panel_patrones"));
+    auto* capa = new QVBoxLayout(panel_);
+    for (const DiagnosticoPatron& p : n.diagnostico->patrones)
+        capa->addWidget(Tarjeta(p, panel_));
+    capa->addStretch();
+    Area_patrones->setWidget(panel_);
+    plataforma::PublicarAccesibilidad(panel_);
+}
+
+QPrinter& ImpresoraDiagnostico() {
+    static std::unique_ptr<QPrinter> impresora;
+    plataforma::PrepararImpresora(impresora);
+    return *impresora;
+}
+
+void VentanaDiagnostico::Imprimir() {
+    const InformeNino informe = Informe();
+    if (informe.nombre.isEmpty()) return;
+    QPrinter& impresora = ImpresoraDiagnostico();
+    const QString pdf = QDir(resultados::CarpetaResultados())
+                            .filePath(QStringLiteral("diagnóstico de errores.pdf"));
+    plataforma::ProponerArchivoPdf(impresora, pdf, pdf);
+    {
+        QPrintDialog dialogo(&impresora, this);
+        dialogo.setObjectName(QStringLiteral("PrintDialog1"));
+        if (plataforma::EjecutarModal(&dialogo, this) != QDialog::Accepted) return;
+    }
+    PapelGuardado papel(impresora);
+    bool fallo = !impresora.isValid();
+    if (!fallo) {
+        QPrintPreviewDialog vista(&impresora, this);
+        vista.setObjectName(QStringLiteral("Vista_previa"));
+        vista.setWindowTitle(kTituloDiagnostico);
+        vista.resize(800, 900);
+        QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&](QPrinter* p) {
+            if (!ImprimirDiagnostico({informe}, *p)) fallo = true;
+        });
+        plataforma::EjecutarModal(&vista, this);
+    }
+    if (fallo) plataforma::AvisarError(kTextoErrorImpresoraDiagnostico);
+}
+
+void AbrirDiagnosticoDeErrores(QWidget* sobre) {
+    LecturaDiarios lectura;
+    {
+        CursorDeEspera espera;
+        lectura = LeerDiarios({resultados::CarpetaResultados()});
+    }
+    QStringList actuales;
+    const int n = std::clamp<int32_t>(juego.num_jugadores, 0, kMaxJugadores);
+    for (int k = 1; k <= n; ++k)
+        actuales << NombreJugador(k);
+    VentanaDiagnostico ventana(lectura, actuales, sobre);
+    plataforma::EjecutarModal(&ventana, sobre);
+}
