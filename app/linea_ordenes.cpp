@@ -1,5 +1,6 @@
 #include "app/linea_ordenes.h"
 
+#include "app/salida_ordenes.h"
 #include "mental/calculo_mental.h"
 #include "nucleo/azar.h"
 #include "results/archivo_resultados.h"
@@ -8,8 +9,6 @@
 #include "worksheets/impresion_hojas.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QStringList>
 #include <cstdio>
@@ -47,13 +46,6 @@ const char kUso[] =
     "                               restas 7 - 7, 8 - 7, 9 - 7...)\n"
     "  --resultados ARCHIVO.rsr   imprime todos los registros de ese archivo\n"
     "  --help             muestra esta ayuda\n";
-
-constexpr int kMalaOpcion = 2;
-constexpr int kMalArchivo = 1;
-
-void Error(const QString& texto) {
-    std::fputs(QStringLiteral("zifra: %1\n").arg(texto).toLocal8Bit().constData(), stderr);
-}
 
 // Thrown while reading the arguments; carries the message for stderr.
 struct OpcionMala {
@@ -186,25 +178,6 @@ Ordenes Leer(const QStringList& args) {
     return o;
 }
 
-// Writes through a temporary file beside the target, so a failure leaves
-// no partial PDF and keeps any older file.
-template <typename Dibujo> bool EscribirPdf(const QString& destino, Dibujo dibujar) {
-    const QString temporal =
-        QStringLiteral("%1.%2.tmp").arg(destino).arg(QCoreApplication::applicationPid());
-    bool bien = false;
-    {
-        QPrinter impresora(QPrinter::HighResolution);
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(temporal);
-        bien = dibujar(impresora);
-    }
-    bien = bien && QFileInfo(temporal).size() > 0 &&
-           std::rename(QFile::encodeName(temporal).constData(),
-                       QFile::encodeName(destino).constData()) == 0;
-    if (!bien) QFile::remove(temporal);
-    return bien;
-}
-
 int Hoja(const Ordenes& o) {
     hojas::HojaImpresion hoja = hojas::HojaImpresion::SumasRestasSinLlevadas;
     for (const auto& h : kHojas)
@@ -220,7 +193,7 @@ int Hoja(const Ordenes& o) {
         return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
     });
     if (bien) return 0;
-    Error(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
+    ErrorOrden(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
     return kMalArchivo;
 }
 
@@ -228,17 +201,18 @@ int Resultados(const Ordenes& o) {
     std::vector<ResultsRecord> ninguno;
     const resultados::Lectura l = resultados::LeerArchivoResultados(o.resultados, ninguno, 0);
     if (l != resultados::Lectura::Bien) {
-        Error(QStringLiteral("%1: %2").arg(o.resultados, (l == resultados::Lectura::NoEsResultados
-                                                              ? resultados::kTextoNoEsResultados
-                                                              : resultados::kTextoErrorLeer)
-                                                             .simplified()));
+        ErrorOrden(
+            QStringLiteral("%1: %2").arg(o.resultados, (l == resultados::Lectura::NoEsResultados
+                                                            ? resultados::kTextoNoEsResultados
+                                                            : resultados::kTextoErrorLeer)
+                                                           .simplified()));
         return kMalArchivo;
     }
     if (EscribirPdf(o.pdf, [&](QPrinter& p) {
             return resultados::ImprimirArchivoResultados(o.resultados, p);
         }))
         return 0;
-    Error(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
+    ErrorOrden(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
     return kMalArchivo;
 }
 
@@ -258,7 +232,7 @@ int EjecutarLineaDeOrdenes(int argc, char** argv) {
     try {
         o = Leer(args);
     } catch (const OpcionMala& e) {
-        Error(e.texto);
+        ErrorOrden(e.texto);
         std::fputs("Pruebe «zifra --help» para ver el uso.\n", stderr);
         return kMalaOpcion;
     }
