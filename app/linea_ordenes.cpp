@@ -1,5 +1,6 @@
 #include "app/linea_ordenes.h"
 
+#include "app/orden_diagnostico.h"
 #include "app/salida_ordenes.h"
 #include "mental/calculo_mental.h"
 #include "nucleo/azar.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -23,10 +25,12 @@ const char kUso[] =
     "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM] [--sin-soluciones]\n"
     "        [--semilla S] [--sumas A,B] [--restas A,B]\n"
     "  zifra --resultados ARCHIVO.rsr --pdf SALIDA.pdf\n"
+    "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE] [--desde AAAA-MM-DD]\n"
+    "        [--hasta AAAA-MM-DD] (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
     "  zifra --help\n"
     "\n"
-    "Escribe hojas de ejercicios o la página de resultados en PDF, sin abrir\n"
-    "ninguna ventana.\n"
+    "Escribe hojas de ejercicios, la página de resultados o el diagnóstico de\n"
+    "errores en PDF (o en CSV), sin abrir ninguna ventana.\n"
     "\n"
     "  --hoja TIPO        2, 3, 4, 13 o 14 (hojas de columnas), mental-simple o\n"
     "                     mental-combinado\n"
@@ -45,7 +49,19 @@ const char kUso[] =
     "                               (tabla7: 0 + 7, 1 + 7, 2 + 7...; en las\n"
     "                               restas 7 - 7, 8 - 7, 9 - 7...)\n"
     "  --resultados ARCHIVO.rsr   imprime todos los registros de ese archivo\n"
-    "  --help             muestra esta ayuda\n";
+    "  --diagnostico      los errores que cada niño repite, según los diarios de\n"
+    "                     aprendizaje\n"
+    "  --diarios RUTA     un diario o una carpeta (todos sus diario-*.sqlite); se\n"
+    "                     puede repetir. Sin ella, la carpeta de resultados del juego\n"
+    "  --jugador NOMBRE   solo ese niño o niña\n"
+    "  --desde AAAA-MM-DD solo las cuentas de ese día en adelante\n"
+    "  --hasta AAAA-MM-DD solo las cuentas hasta ese día, incluido\n"
+    "  --csv SALIDA.csv   el diagnóstico en una tabla: UTF-8, campos separados por ;\n"
+    "  --help             muestra esta ayuda\n"
+    "\n"
+    "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir (o\n"
+    "no hay ningún diario, o el jugador no está en ellos) y 2 si una opción no es\n"
+    "válida.\n";
 
 // Thrown while reading the arguments; carries the message for stderr.
 struct OpcionMala {
@@ -54,6 +70,8 @@ struct OpcionMala {
 
 struct Ordenes {
     bool ayuda = false;
+    bool diagnostico = false;
+    OrdenDiagnostico diag; // the output goes in pdf, or in diag.csv
     QString hoja, pdf, resultados;
     int paginas = 0;
     int longitud = 297;
@@ -120,8 +138,50 @@ AjustesMental Ajustes(const QString& opcion, const QString& valor, TipoMental ti
     return a;
 }
 
+// AAAA-MM-DD, a real day.
+QDate Fecha(const QString& opcion, const QString& valor) {
+    static const QRegularExpression forma(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QDate d = QDate::fromString(valor, QStringLiteral("yyyy-MM-dd"));
+    if (!forma.match(valor).hasMatch() || !d.isValid())
+        throw OpcionMala{QStringLiteral("%1 %2: debe ser una fecha AAAA-MM-DD, como 2026-03-02")
+                             .arg(opcion, valor)};
+    return d;
+}
+
+// The options of --diagnostico only.
+bool LeerDiagnostico(const QString& op, const QString& v, OrdenDiagnostico& d) {
+    if (op == QLatin1String("--diarios"))
+        d.diarios << v;
+    else if (op == QLatin1String("--jugador"))
+        d.jugador = v;
+    else if (op == QLatin1String("--desde"))
+        d.desde = Fecha(op, v);
+    else if (op == QLatin1String("--hasta"))
+        d.hasta = Fecha(op, v);
+    else if (op == QLatin1String("--csv"))
+        d.csv = v;
+    else
+        return false;
+    return true;
+}
+
+void ComprobarDiagnostico(const Ordenes& o, const QStringList& suyas) {
+    if (!o.diagnostico) {
+        if (!suyas.isEmpty())
+            throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico").arg(suyas.first())};
+        return;
+    }
+    if (o.diag.csv.isEmpty() == o.pdf.isEmpty())
+        throw OpcionMala{QStringLiteral("hace falta --csv o --pdf, y solo uno de ellos")};
+    if (!o.diag.desde.isNull() && !o.diag.hasta.isNull() && o.diag.desde > o.diag.hasta)
+        throw OpcionMala{
+            QStringLiteral("--desde %1 es posterior a --hasta %2")
+                .arg(o.diag.desde.toString(Qt::ISODate), o.diag.hasta.toString(Qt::ISODate))};
+}
+
 Ordenes Leer(const QStringList& args) {
     Ordenes o;
+    QStringList suyas_diagnostico;
     for (int i = 0; i < args.size(); ++i) {
         const QString& op = args[i];
         if (op == QLatin1String("--help")) {
@@ -132,15 +192,25 @@ Ordenes Leer(const QStringList& args) {
             o.con_soluciones = false;
             continue;
         }
+        if (op == QLatin1String("--diagnostico")) {
+            o.diagnostico = true;
+            continue;
+        }
         static const QStringList kConValor = {
-            QStringLiteral("--hoja"),     QStringLiteral("--paginas"),   QStringLiteral("--pdf"),
-            QStringLiteral("--longitud"), QStringLiteral("--semilla"),   QStringLiteral("--sumas"),
-            QStringLiteral("--restas"),   QStringLiteral("--resultados")};
+            QStringLiteral("--hoja"),    QStringLiteral("--paginas"),
+            QStringLiteral("--pdf"),     QStringLiteral("--longitud"),
+            QStringLiteral("--semilla"), QStringLiteral("--sumas"),
+            QStringLiteral("--restas"),  QStringLiteral("--resultados"),
+            QStringLiteral("--diarios"), QStringLiteral("--jugador"),
+            QStringLiteral("--desde"),   QStringLiteral("--hasta"),
+            QStringLiteral("--csv")};
         if (!kConValor.contains(op))
             throw OpcionMala{QStringLiteral("opción desconocida: %1").arg(op)};
         if (i + 1 >= args.size()) throw OpcionMala{QStringLiteral("falta el valor de %1").arg(op)};
         const QString v = args[++i];
-        if (op == QLatin1String("--hoja")) {
+        if (LeerDiagnostico(op, v, o.diag)) {
+            suyas_diagnostico << op;
+        } else if (op == QLatin1String("--hoja")) {
             bool conocida = false;
             for (const auto& h : kHojas)
                 conocida = conocida || v == QLatin1String(h.nombre);
@@ -170,8 +240,11 @@ Ordenes Leer(const QStringList& args) {
         }
     }
     if (o.ayuda) return o;
-    if (o.hoja.isEmpty() == o.resultados.isEmpty())
-        throw OpcionMala{QStringLiteral("hace falta --hoja o --resultados, y solo uno de ellos")};
+    if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) != 1)
+        throw OpcionMala{
+            QStringLiteral("hace falta --hoja, --resultados o --diagnostico, y solo uno de ellos")};
+    ComprobarDiagnostico(o, suyas_diagnostico);
+    if (o.diagnostico) return o;
     if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
     if (!o.hoja.isEmpty() && o.paginas == 0)
         throw OpcionMala{QStringLiteral("falta --paginas N con --hoja")};
@@ -244,5 +317,10 @@ int EjecutarLineaDeOrdenes(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qt_argc = 1;
     QApplication app(qt_argc, argv);
+    if (o.diagnostico) {
+        OrdenDiagnostico d = o.diag;
+        d.pdf = o.pdf;
+        return EjecutarDiagnostico(d);
+    }
     return o.hoja.isEmpty() ? Resultados(o) : Hoja(o);
 }

@@ -1,5 +1,10 @@
 // The command line through the built executable, with no display, read
 // back with pdftotext.
+#include "aprendizaje/diagnostico.h"
+#include "diarios_prueba.h"
+#include "pasos_prueba.h"
+#include "pdf_pruebas.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,8 +19,10 @@ struct Salida {
     QByteArray out, err;
 };
 
-Salida Zifra(const QStringList& args) {
+// `carpeta`: the working folder, as the launcher's ~/Zifra/juego.
+Salida Zifra(const QStringList& args, const QString& carpeta = QString()) {
     QProcess p;
+    if (!carpeta.isEmpty()) p.setWorkingDirectory(carpeta);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -50,6 +57,50 @@ QByteArray Registro72(const QByteArray& nombre) {
     return r;
 }
 
+// Two computers' journals: Ana on both, spelled "Ana" and " ana ", and a
+// child whose name needs quoting in CSV.
+//   aula-1, 2 March: Ana forgets the loan in 143 - 28 twice (confirmed)
+//   aula-2, 3 March: " ana " forgets the carry in 456 + 378
+//   aula-2, 5 March: " ana " forgets the loan again; Luis answers 17 to 5 + ? = 12
+bool EscribirDiarios(const QString& carpeta) {
+    auto dia = [](int d) { return QDateTime(QDate(2026, 3, d), QTime(9, 0)).toMSecsSinceEpoch(); };
+    Diario aula1;
+    aula1.hora = dia(2);
+    aula1.Escribir(QStringLiteral("XX"));
+    Diario aula2;
+    aula2.jugador = QStringLiteral(" ana ");
+    aula2.hora = dia(3);
+    aula2.Columnas(VentanaSumas4b, QStringLiteral("456+378"), M1, {{4}, {2, 3}, {8}});
+    aula2.hora = dia(5);
+    aula2.Escribir(QStringLiteral("X"));
+    aula2.jugador = QStringLiteral("Luis; el \"rápido\"");
+    aula2.Nueva();
+    aula2.Poner(Mental(QStringLiteral("5+[7]=12"), 17), true);
+    aula2.Poner(Mental(QStringLiteral("5+[7]=12"), 7), false);
+    return QDir().mkpath(carpeta) && DiarioDe(carpeta, QStringLiteral("aula-1"), aula1.pasos) &&
+           DiarioDe(carpeta, QStringLiteral("aula-2"), aula2.pasos);
+}
+
+// A description field: each of those in the fixture holds a ';'.
+QString Descripcion(const char* codigo) {
+    const QString d = BuscarPatron(QString::fromLatin1(codigo))->descripcion;
+    Q_ASSERT(d.contains(u';') && !d.contains(u'"'));
+    return u'"' + d + u'"';
+}
+
+QString FilaCsv(const QString& jugador, const char* codigo, const QString& resto) {
+    return jugador + u';' + QLatin1String(codigo) + u';' + Descripcion(codigo) + u';' + resto;
+}
+
+const char kCabeceraCsv[] = "jugador;patron;descripcion;estado;veces;oportunidades;operaciones;"
+                            "primera_vez;ultima_vez;ejemplo";
+
+bool Roto(const QString& ruta) {
+    QFile f(ruta);
+    return QDir().mkpath(QFileInfo(ruta).path()) && f.open(QIODevice::WriteOnly) &&
+           f.write(QByteArray(4096, 'x')) == 4096;
+}
+
 } // namespace
 
 class TestLineaOrdenes : public QObject {
@@ -67,8 +118,20 @@ class TestLineaOrdenes : public QObject {
         return s.estado == 0 ? Texto(pdf) : QString();
     }
 
+    // The class's journals where the game keeps them: resultad beside juego.
+    QString Diarios() const { return Ruta(QStringLiteral("resultad")); }
+    QString Csv() const { return Ruta(QStringLiteral("d.csv")); }
+
 private slots:
-    void initTestCase() { QVERIFY(dir_.isValid()); }
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        QVERIFY(EscribirDiarios(Diarios()));
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("juego")));
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("vacia/juego")));
+        QVERIFY(Roto(Ruta(QStringLiteral("rotos/diario-roto.sqlite"))));
+        QVERIFY(EscribirDiarios(Ruta(QStringLiteral("con_roto"))));
+        QVERIFY(Roto(Ruta(QStringLiteral("con_roto/diario-roto.sqlite"))));
+    }
 
     void paginas_data() {
         QTest::addColumn<QString>("tipo");
@@ -314,13 +377,229 @@ private slots:
         QCOMPARE(f.readAll(), QByteArray("antes"));
     }
 
+    void diagnostico_csv_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("filas");
+        const QString diarios = QStringLiteral("--diarios");
+        const QString ana_llevada = FilaCsv(QStringLiteral("ana"), "llevada_olvidada",
+                                            QStringLiteral("posible;1;1;4;2026-03-03;2026-03-03;"
+                                                           "456 + 378: decenas 2 (bien 3)"));
+        const QString ana_prestamo =
+            FilaCsv(QStringLiteral("ana"), "prestamo_olvidado",
+                    QStringLiteral("confirmado;3;3;4;2026-03-02;"
+                                   "2026-03-05;143 - 28: decenas 2 (bien 1)"));
+        const QString luis =
+            FilaCsv(QStringLiteral("\"Luis; el \"\"rápido\"\"\""), "mental_contraria",
+                    QStringLiteral("posible;1;1;1;2026-03-05;2026-03-05;"
+                                   "5 + ? = 12: 17 (bien 7)"));
+        // Ana's rows of both computers are one child's, named as last seen.
+        QTest::newRow("the folder")
+            << QStringList{diarios, Diarios()} << QStringList{ana_llevada, ana_prestamo, luis};
+        QTest::newRow("two files")
+            << QStringList{diarios, Diarios() + QStringLiteral("/diario-aula-2.sqlite"), diarios,
+                           Diarios() + QStringLiteral("/diario-aula-1.sqlite")}
+            << QStringList{ana_llevada, ana_prestamo, luis};
+        QTest::newRow("one file")
+            << QStringList{diarios, Diarios() + QStringLiteral("/diario-aula-1.sqlite")}
+            << QStringList{FilaCsv(QStringLiteral("Ana"), "prestamo_olvidado",
+                                   QStringLiteral("confirmado;2;2;2;2026-03-02;2026-03-02;"
+                                                  "143 - 28: decenas 2 (bien 1)"))};
+        QTest::newRow("one child")
+            << QStringList{diarios, Diarios(), QStringLiteral("--jugador"), QStringLiteral(" ANA")}
+            << QStringList{ana_llevada, ana_prestamo};
+        QTest::newRow("one day") << QStringList{diarios,
+                                                Diarios(),
+                                                QStringLiteral("--desde"),
+                                                QStringLiteral("2026-03-03"),
+                                                QStringLiteral("--hasta"),
+                                                QStringLiteral("2026-03-03")}
+                                 << QStringList{FilaCsv(
+                                        QStringLiteral("ana"), "llevada_olvidada",
+                                        QStringLiteral("posible;1;1;1;2026-03-03;2026-03-03;"
+                                                       "456 + 378: decenas 2 (bien 3)"))};
+        // Counted again from that day: once is only possible.
+        QTest::newRow("from a day")
+            << QStringList{diarios, Diarios(), QStringLiteral("--desde"),
+                           QStringLiteral("2026-03-04")}
+            << QStringList{FilaCsv(QStringLiteral("ana"), "prestamo_olvidado",
+                                   QStringLiteral("posible;1;1;1;2026-03-05;2026-03-05;"
+                                                  "143 - 28: decenas 2 (bien 1)")),
+                           luis};
+        QTest::newRow("up to a day")
+            << QStringList{diarios, Diarios(), QStringLiteral("--hasta"),
+                           QStringLiteral("2026-03-02")}
+            << QStringList{FilaCsv(QStringLiteral("Ana"), "prestamo_olvidado",
+                                   QStringLiteral("confirmado;2;2;2;2026-03-02;2026-03-02;"
+                                                  "143 - 28: decenas 2 (bien 1)"))};
+        QTest::newRow("nobody those days")
+            << QStringList{diarios, Diarios(), QStringLiteral("--desde"),
+                           QStringLiteral("2027-01-01")}
+            << QStringList{};
+        // Without --diarios: the results folder beside the working folder.
+        QTest::newRow("results folder")
+            << QStringList{} << QStringList{ana_llevada, ana_prestamo, luis};
+    }
+    // The table exactly: header, one row per child and pattern, in name
+    // and table order; UTF-8 without a byte order mark.
+    void diagnostico_csv() {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, filas);
+        QFile::remove(Csv());
+        const Salida s = Zifra(
+            QStringList{QStringLiteral("--diagnostico"), QStringLiteral("--csv"), Csv()} + args,
+            Ruta(QStringLiteral("juego")));
+        QVERIFY2(s.estado == 0, s.err.constData());
+        QVERIFY(s.out.isEmpty());
+        QFile f(Csv());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray csv = f.readAll();
+        QCOMPARE(QString::fromUtf8(csv),
+                 (QStringList{QString::fromLatin1(kCabeceraCsv)} + filas).join(u'\n') + u'\n');
+    }
+
+    // Files skipped are named on stderr; the rest is read.
+    void diagnostico_avisos() {
+        QFile::remove(Csv());
+        const Salida s = Zifra({QStringLiteral("--diagnostico"), QStringLiteral("--diarios"),
+                                Ruta(QStringLiteral("con_roto")), QStringLiteral("--csv"), Csv()});
+        QCOMPARE(s.estado, 0);
+        const QString err = QString::fromLocal8Bit(s.err);
+        QVERIFY2(err.contains(QStringLiteral("diario-roto.sqlite no es un diario")), s.err);
+        QFile f(Csv());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().count('\n'), 4);
+    }
+
+    void diagnostico_pdf_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("paginas");
+        QTest::addColumn<QStringList>("dentro");
+        QTest::addColumn<QStringList>("fuera");
+        // Each child from a new page.
+        QTest::newRow("every child") << QStringList{} << 2
+                                     << QStringList{"ana",
+                                                    "Se olvida de la llevada",
+                                                    "No suma la que se lleva a la cifra de abajo",
+                                                    "confirmado",
+                                                    "posible",
+                                                    "Luis; el \"rápido\"",
+                                                    "Opera con los números que ve",
+                                                    "4 cuentas, del 2/3/2026 al 5/3/2026.",
+                                                    "1 cuenta, el 5/3/2026."}
+                                     << QStringList{};
+        QTest::newRow("one child")
+            << QStringList{QStringLiteral("--jugador"), QStringLiteral("ana")} << 1
+            << QStringList{"ana", "Se olvida de la llevada", "4 cuentas, del 2/3/2026 al 5/3/2026.",
+                           "143 - 28: decenas 2 (bien 1)"}
+            << QStringList{"Luis", "Opera con los números que ve"};
+    }
+    void diagnostico_pdf() {
+        QFETCH(QStringList, args);
+        QFETCH(int, paginas);
+        QFETCH(QStringList, dentro);
+        QFETCH(QStringList, fuera);
+        const QString pdf = Ruta(QStringLiteral("diagnostico.pdf"));
+        QFile::remove(pdf);
+        const Salida s = Zifra(QStringList{QStringLiteral("--diagnostico"), QStringLiteral("--pdf"),
+                                           pdf, QStringLiteral("--diarios"), Diarios()} +
+                               args);
+        QVERIFY2(s.estado == 0, s.err.constData());
+        const InfoPdf info = LeerInfoPdf(pdf);
+        QCOMPARE(info.paginas, paginas);
+        QVERIFY2(info.EsA4() && !info.Apaisada(), qPrintable(info.Texto()));
+        const QString texto = Texto(pdf).simplified();
+        QVERIFY(texto.startsWith(QStringLiteral("Diagnóstico de errores")));
+        for (const QString& t : dentro)
+            QVERIFY2(texto.contains(t), qPrintable(t + QStringLiteral(" not in: ") + texto));
+        for (const QString& t : fuera)
+            QVERIFY2(!texto.contains(t), qPrintable(t));
+    }
+
+    void diagnostico_errores_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("mensaje");
+        const QString d = QStringLiteral("--diagnostico");
+        const QString csv = QStringLiteral("--csv"), pdf = QStringLiteral("--pdf");
+        const QString salida = Ruta(QStringLiteral("error.csv"));
+        const QStringList base = {d, csv, salida, QStringLiteral("--diarios"), Diarios()};
+        auto con = [&](const char* op, const char* valor) {
+            return base + QStringList{QString::fromLatin1(op), QString::fromUtf8(valor)};
+        };
+        QTest::newRow("no such day") << con("--desde", "2026-02-30") << 2 << "--desde 2026-02-30";
+        QTest::newRow("not a date") << con("--hasta", "5/3/2026") << 2 << "AAAA-MM-DD";
+        QTest::newRow("short month") << con("--hasta", "2026-3-05") << 2 << "--hasta 2026-3-05";
+        QTest::newRow("from after to")
+            << con("--desde", "2026-03-05") + QStringList{"--hasta", "2026-03-02"} << 2
+            << "--desde 2026-03-05 es posterior a --hasta 2026-03-02";
+        QTest::newRow("unknown option") << con("--alumno", "Ana") << 2 << "--alumno";
+        QTest::newRow("csv and pdf")
+            << base + QStringList{pdf, Ruta(QStringLiteral("error.pdf"))} << 2 << "--csv o --pdf";
+        QTest::newRow("no output")
+            << QStringList{d, QStringLiteral("--diarios"), Diarios()} << 2 << "--csv o --pdf";
+        QTest::newRow("csv without diagnosis") << QStringList{QStringLiteral("--hoja"),
+                                                              QStringLiteral("2"),
+                                                              QStringLiteral("--paginas"),
+                                                              QStringLiteral("1"),
+                                                              csv,
+                                                              salida}
+                                               << 2 << "--csv solo sirve con --diagnostico";
+        QTest::newRow("diagnosis and sheet") << base + QStringList{QStringLiteral("--hoja"), "2"}
+                                             << 2 << "--hoja, --resultados o --diagnostico";
+        QTest::newRow("no such path")
+            << QStringList{d,
+                           csv,
+                           salida,
+                           QStringLiteral("--diarios"),
+                           Diarios(),
+                           QStringLiteral("--diarios"),
+                           Ruta(QStringLiteral("no"))}
+            << 1 << QStringLiteral("--diarios %1: no se encuentra").arg(Ruta(QStringLiteral("no")));
+        QTest::newRow("folder without journals")
+            << QStringList{d, csv, salida, QStringLiteral("--diarios"),
+                           Ruta(QStringLiteral("vacia"))}
+            << 1 << "no hay ningún diario de aprendizaje que se pueda leer";
+        QTest::newRow("only a damaged journal")
+            << QStringList{d, pdf, Ruta(QStringLiteral("error.pdf")), QStringLiteral("--diarios"),
+                           Ruta(QStringLiteral("rotos"))}
+            << 1 << "diario-roto.sqlite no es un diario";
+        QTest::newRow("no results folder")
+            << QStringList{d, csv, salida} << 1 << "no hay ningún diario de aprendizaje";
+        QTest::newRow("unknown child")
+            << con("--jugador", "Pepe") << 1 << "--jugador Pepe: no hay ninguna cuenta suya";
+        QTest::newRow("child not those days")
+            << con("--jugador", "Luis; el \"rápido\"") + QStringList{"--hasta", "2026-03-04"} << 1
+            << "en esas fechas";
+        QTest::newRow("cannot write")
+            << QStringList{d, csv, Ruta(QStringLiteral("no/existe/d.csv")),
+                           QStringLiteral("--diarios"), Diarios()}
+            << 1 << "Problemas para crear o grabar";
+    }
+    // Nothing is written on any failure: neither the output nor a temporary.
+    void diagnostico_errores() {
+        QFETCH(QStringList, args);
+        QFETCH(int, estado);
+        QFETCH(QString, mensaje);
+        // No results folder beside this working folder.
+        const Salida s = Zifra(args, Ruta(QStringLiteral("vacia/juego")));
+        QCOMPARE(s.estado, estado);
+        QVERIFY2(QString::fromLocal8Bit(s.err).contains(mensaje), s.err.constData());
+        QVERIFY(s.out.isEmpty());
+        QVERIFY(!QFile::exists(Ruta(QStringLiteral("error.csv"))));
+        QVERIFY(!QFile::exists(Ruta(QStringLiteral("error.pdf"))));
+        const QStringList restos =
+            QDir(dir_.path()).entryList({QStringLiteral("*.tmp")}, QDir::Files);
+        QVERIFY2(restos.isEmpty(), qPrintable(restos.join(QLatin1Char(' '))));
+    }
+
     void ayuda() {
         const Salida s = Zifra({QStringLiteral("--help")});
         QCOMPARE(s.estado, 0);
         const QString t = QString::fromUtf8(s.out);
         for (const char* parte :
              {"Uso:", "--hoja TIPO", "--resultados ARCHIVO.rsr", "--sin-soluciones",
-              "mental-combinado", "fijo1 a fijo10", "tabla1 a tabla10"})
+              "mental-combinado", "fijo1 a fijo10", "tabla1 a tabla10", "--diagnostico",
+              "--diarios RUTA", "--csv SALIDA.csv | --pdf SALIDA.pdf"})
             QVERIFY2(t.contains(QString::fromUtf8(parte)), parte);
     }
 
@@ -335,7 +614,7 @@ private slots:
         for (auto m = opcion.globalMatch(ayuda); m.hasNext();)
             vistas << m.next().captured(0);
         vistas.removeDuplicates();
-        QVERIFY(vistas.size() >= 9);
+        QVERIFY(vistas.size() >= 15);
         for (QString o : vistas)
             QVERIFY2(manual.contains(o.replace(QLatin1Char('-'), QLatin1String("\\-"))),
                      qPrintable(o));
