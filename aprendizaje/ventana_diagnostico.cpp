@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -20,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -70,6 +72,7 @@ QFrame* Tarjeta(const DiagnosticoPatron& p, QWidget* padre) {
     nombre->setObjectName(QStringLiteral("Nombre_") + codigo);
     nombre->setText(NombreDe(p));
     nombre->setFont(Negrita(nombre->font(), 1.15));
+    nombre->setWordWrap(false);
     cabeza->addWidget(nombre);
     auto* estado = Etiqueta(t, "", {});
     estado->setObjectName(QStringLiteral("Estado_") + codigo);
@@ -80,7 +83,9 @@ QFrame* Tarjeta(const DiagnosticoPatron& p, QWidget* padre) {
                                          "border-radius: 4px; padding: 2px 8px; }")
                               .arg(colores.fondo.name(), colores.texto.name()));
     estado->setAccessibleName(QStringLiteral("Estado: %1").arg(TextoEstado(p.estado)));
-    cabeza->addWidget(estado);
+    estado->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    cabeza->addSpacing(8);
+    cabeza->addWidget(estado, 0, Qt::AlignVCenter);
     cabeza->addStretch();
     capa->addLayout(cabeza);
 
@@ -133,7 +138,11 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
       ninos_(ListaNinos(actuales, diagnosticos_)), hay_diarios_(lectura.leidos > 0) {
     setObjectName(QStringLiteral("Form_diagnostico"));
     setWindowTitle(kTituloDiagnostico);
-    resize(860, 620);
+    // Room for two patterns at a time, on the small screens the game allows too.
+    QSize tamano(900, 720);
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() * 0.9);
+    resize(tamano);
 
     Lista_ninos = new QListWidget(this);
     Lista_ninos->setObjectName(QStringLiteral("Lista_ninos"));
@@ -198,6 +207,7 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
     centro->addLayout(derecha, 1);
     auto* botones = new QHBoxLayout;
     botones->addWidget(Label_avisos, 1);
+    botones->addStretch();
     botones->addWidget(Boton_imprimir);
     botones->addWidget(Boton_cerrar);
     auto* capa = new QVBoxLayout(this);
