@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -111,22 +110,6 @@ QFrame* Tarjeta(const DiagnosticoPatron& p, QWidget* padre) {
     capa->addLayout(pie);
     return t;
 }
-
-// The report sets its own paper; the user's choice comes back after.
-class PapelGuardado {
-public:
-    explicit PapelGuardado(QPrinter& p)
-        : p_(p), diseno_(p.pageLayout()), pagina_entera_(p.fullPage()) {}
-    ~PapelGuardado() {
-        p_.setFullPage(pagina_entera_);
-        p_.setPageLayout(diseno_);
-    }
-
-private:
-    QPrinter& p_;
-    QPageLayout diseno_;
-    bool pagina_entera_;
-};
 
 } // namespace
 
@@ -288,7 +271,7 @@ void VentanaDiagnostico::Imprimir() {
         dialogo.setObjectName(QStringLiteral("PrintDialog1"));
         if (plataforma::EjecutarModal(&dialogo, this) != QDialog::Accepted) return;
     }
-    PapelGuardado papel(impresora);
+    plataforma::PapelGuardado papel(impresora);
     bool fallo = !impresora.isValid();
     if (!fallo) {
         QPrintPreviewDialog vista(&impresora, this);

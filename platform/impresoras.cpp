@@ -28,4 +28,13 @@ bool ProponerArchivoPdf(QPrinter& impresora, const QString& ruta, const QString&
     return true;
 }
 
+PapelGuardado::PapelGuardado(QPrinter& impresora)
+    : impresora_(impresora), diseno_(impresora.pageLayout()), pagina_entera_(impresora.fullPage()) {
+}
+
+PapelGuardado::~PapelGuardado() {
+    impresora_.setFullPage(pagina_entera_);
+    impresora_.setPageLayout(diseno_);
+}
+
 } // namespace plataforma

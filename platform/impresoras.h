@@ -1,6 +1,7 @@
 #pragma once
 // The desktop's print queues. With none, Qt prints into a PDF file with no
 // name, which cannot be opened; the commands offer a file of their own.
+#include <QPageLayout>
 #include <QString>
 #include <memory>
 
@@ -21,5 +22,20 @@ void PrepararImpresora(std::unique_ptr<QPrinter>& impresora);
 // not his.
 bool ProponerArchivoPdf(QPrinter& impresora, const QString& ruta,
                         const QString& anterior = QString());
+
+// A report sets its own paper; the printer goes back to the user's choice
+// when the command ends, whatever way it ends.
+class PapelGuardado {
+public:
+    explicit PapelGuardado(QPrinter& impresora);
+    ~PapelGuardado();
+    PapelGuardado(const PapelGuardado&) = delete;
+    PapelGuardado& operator=(const PapelGuardado&) = delete;
+
+private:
+    QPrinter& impresora_;
+    QPageLayout diseno_;
+    bool pagina_entera_;
+};
 
 } // namespace plataforma

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
-#include <QPageLayout>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -51,23 +50,6 @@ const Comando kComandos[7] = {
      "\n  (6+8)-..=10   \n  (6+..)-4=10   \n  (9-..)+8=12   \n (6+8)-4=....   \n  "
      "(9-5)+..=12   \n (9-5)+8=....   \n\n",
      "cálculo mental combinado.pdf"},
-};
-
-// The report sets its own paper; the printer goes back to the user's choice
-// when the command ends, whatever way it ends.
-class PapelGuardado {
-public:
-    explicit PapelGuardado(QPrinter& p)
-        : p_(p), diseno_(p.pageLayout()), pagina_entera_(p.fullPage()) {}
-    ~PapelGuardado() {
-        p_.setFullPage(pagina_entera_);
-        p_.setPageLayout(diseno_);
-    }
-
-private:
-    QPrinter& p_;
-    QPageLayout diseno_;
-    bool pagina_entera_;
 };
 
 std::unique_ptr<InformeHoja> CrearInforme(HojaImpresion hoja, QWidget* dueno) {
@@ -140,7 +122,7 @@ void ImprimirHoja(HojaImpresion hoja, QWidget* dueno) {
         dialogo.setObjectName(QStringLiteral("PrintDialog1"));
         if (plataforma::EjecutarModal(&dialogo) != QDialog::Accepted) return;
     }
-    PapelGuardado papel(impresora);
+    plataforma::PapelGuardado papel(impresora);
     if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
 
     bool fallo = false;
