@@ -1,5 +1,6 @@
 #include "aprendizaje/conexion_sqlite.h"
 
+#include "aprendizaje/sqlite.h"
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -7,7 +8,6 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
-#include <sqlite3.h>
 
 namespace {
 QAtomicInt g_conexiones;
@@ -20,13 +20,16 @@ sqlite3* Manejador(const QSqlDatabase& base) {
 
 // What SQLite offers against a file made to harm its reader: no writes to
 // the schema, no functions with side effects called from it.
-void Defender(QSqlDatabase& base) {
+// False when they could not be set: the file is then not read.
+bool Defender(QSqlDatabase& base) {
     sqlite3* h = Manejador(base);
-    if (!h) return;
-    sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-    sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
-    sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    const Sqlite* s = CargarSqlite();
+    if (!h || !s) return false;
+    int hecho = 0;
+    return s->db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, &hecho) == SQLITE_OK && hecho == 1 &&
+           s->db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &hecho) == SQLITE_OK &&
+           s->db_config(h, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, &hecho) == SQLITE_OK &&
+           s->db_config(h, SQLITE_DBCONFIG_ENABLE_VIEW, 0, &hecho) == SQLITE_OK && hecho == 0;
 }
 } // namespace
 
@@ -53,8 +56,7 @@ ConexionSqlite::ConexionSqlite(const QString& ruta, bool solo_lectura, bool inmu
         return;
     }
     if (solo_lectura) {
-        Defender(base_);
-        abierta_ = Ejecutar(QStringLiteral("PRAGMA trusted_schema = OFF")) &&
+        abierta_ = Defender(base_) && Ejecutar(QStringLiteral("PRAGMA trusted_schema = OFF")) &&
                    Ejecutar(QStringLiteral("PRAGMA query_only = ON"));
     }
 }

@@ -3,6 +3,7 @@
 #include "aprendizaje/conexion_sqlite.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/esquema_diario.h"
+#include "aprendizaje/sqlite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +14,6 @@
 #include <QVariant>
 #include <climits>
 #include <memory>
-#include <sqlite3.h>
 
 namespace {
 
@@ -125,30 +125,31 @@ Resultado LeerUno(ConexionSqlite& c, std::vector<PasoDiario>& pasos, int& malas)
     q.finish();
     // A million rows: SQLite's own calls, not a QVariant per value.
     sqlite3* h = c.Manejador();
+    const Sqlite* sq = CargarSqlite();
     sqlite3_stmt* consulta = nullptr;
     const QByteArray sql = ConsultaPasosDiario().toUtf8();
-    if (!h ||
-        sqlite3_prepare_v2(h, sql.constData(), int(sql.size()), &consulta, nullptr) != SQLITE_OK ||
-        sqlite3_column_count(consulta) != Fila::kColumnas) {
-        sqlite3_finalize(consulta);
+    if (!h || !sq ||
+        sq->prepare_v2(h, sql.constData(), int(sql.size()), &consulta, nullptr) != SQLITE_OK ||
+        sq->column_count(consulta) != Fila::kColumnas) {
+        if (sq) sq->finalize(consulta);
         return Resultado::NoEsDiario;
     }
     Fila f;
     int rc;
-    while ((rc = sqlite3_step(consulta)) == SQLITE_ROW) {
+    while ((rc = sq->step(consulta)) == SQLITE_ROW) {
         for (int i = 0; i < Fila::kColumnas; ++i)
-            f.v[i] = sqlite3_column_int64(consulta, i);
+            f.v[i] = sq->column_int64(consulta, i);
         // Only the operands after the second and the hidden term may be
         // missing; elsewhere a missing value reads 0 and is checked as such.
         for (int i : {9, 10, 13})
-            f.nulo[i] = sqlite3_column_type(consulta, i) == SQLITE_NULL;
+            f.nulo[i] = sq->column_type(consulta, i) == SQLITE_NULL;
         // Filled where it stays: a million copies less.
         if (!LeerFila(f, sesiones, jugadores, pasos.emplace_back())) {
             pasos.pop_back();
             ++malas;
         }
     }
-    sqlite3_finalize(consulta);
+    sq->finalize(consulta);
     // Stopped by damage, not by the end: nothing of it is used.
     if (rc != SQLITE_DONE) return Resultado::NoEsDiario;
     return Resultado::Leido;
