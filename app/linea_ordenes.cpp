@@ -59,9 +59,10 @@ const char kUso[] =
     "  --csv SALIDA.csv   el diagnóstico en una tabla: UTF-8, campos separados por ;\n"
     "  --help             muestra esta ayuda\n"
     "\n"
-    "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir (o\n"
-    "no hay ningún diario, o el jugador no está en ellos) y 2 si una opción no es\n"
-    "válida.\n";
+    "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir y 2\n"
+    "si una opción no es válida. El diagnóstico nombra los diarios que no puede leer\n"
+    "y sigue con los demás; termina con 1 si no queda ninguno o si el jugador no\n"
+    "está en ellos.\n";
 
 // Thrown while reading the arguments; carries the message for stderr.
 struct OpcionMala {

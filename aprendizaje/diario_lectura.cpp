@@ -207,9 +207,13 @@ LecturaDiarios LeerDiarios(const QStringList& rutas) {
         case Resultado::Leido:
             ++r.leidos;
             if (malas > 0)
-                r.avisos << QStringLiteral("%1: %2 pasos con valores imposibles; no se leen.")
-                                .arg(nombre)
-                                .arg(malas);
+                r.avisos << (malas == 1
+                                 ? QStringLiteral("%1: 1 paso con valores imposibles; no se lee.")
+                                       .arg(nombre)
+                                 : QStringLiteral(
+                                       "%1: %2 pasos con valores imposibles; no se leen.")
+                                       .arg(nombre)
+                                       .arg(malas));
             break;
         case Resultado::MasNuevo:
             r.avisos << QStringLiteral("%1 es de una versión más nueva de Zifra; no se lee.")

@@ -387,7 +387,8 @@ private slots:
                  qPrintable(l.avisos.join(u'\n')));
         QVERIFY(nombra(QStringLiteral("diario-ajeno.sqlite no es un diario")));
         QVERIFY(nombra(QStringLiteral("diario-nuevo.sqlite es de una versión más nueva")));
-        QVERIFY(nombra(QStringLiteral("diario-raro.sqlite: 1 pasos con valores imposibles")));
+        QVERIFY(nombra(
+            QStringLiteral("diario-raro.sqlite: 1 paso con valores imposibles; no se lee.")));
         QVERIFY(nombra(QStringLiteral("No se encuentra")));
     }
 
