@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -22,11 +21,12 @@ namespace {
 
 const char kUso[] =
     "Uso:\n"
-    "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM] [--sin-soluciones]\n"
-    "        [--semilla S] [--sumas A,B] [--restas A,B]\n"
+    "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM]\n"
+    "        [--sin-soluciones] [--semilla S] [--sumas A,B] [--restas A,B]\n"
     "  zifra --resultados ARCHIVO.rsr --pdf SALIDA.pdf\n"
-    "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE] [--desde AAAA-MM-DD]\n"
-    "        [--hasta AAAA-MM-DD] (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
+    "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE]\n"
+    "        [--desde AAAA-MM-DD] [--hasta AAAA-MM-DD]\n"
+    "        (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
     "  zifra --help\n"
     "\n"
     "Escribe hojas de ejercicios, la página de resultados o el diagnóstico de\n"
