@@ -26,6 +26,10 @@ QString Fecha(const QDate& d) {
 
 } // namespace
 
+QString CampoCsv(const QString& texto) {
+    return Campo(texto);
+}
+
 QByteArray CsvDiagnostico(const std::vector<DiagnosticoJugador>& ninos) {
     QByteArray csv(kCabeceraCsvDiagnostico);
     csv += '\n';

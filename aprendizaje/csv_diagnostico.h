@@ -9,6 +9,9 @@
 // "jugador;patron;descripcion;estado;veces;oportunidades;operaciones;primera_vez;ultima_vez;ejemplo"
 extern const char kCabeceraCsvDiagnostico[];
 
+// A field quoted as RFC 4180 says where it holds ';', '"' or a line break.
+QString CampoCsv(const QString& texto);
+
 // The header, then the rows in the order given (children, then each
 // child's patterns in table order); lines end in "\n".
 QByteArray CsvDiagnostico(const std::vector<DiagnosticoJugador>& ninos);
