@@ -114,10 +114,12 @@ InformeClase HacerInformeClase(const std::vector<PasoDiario>& todos, const QDate
     std::vector<Acumulado> acumulados(diagnosticos.size());
     QHash<QString, int> por_nombre; // each spelling's child, found once
     QHash<std::pair<QString, QString>, int> origenes;
-    QHash<std::pair<int, int64_t>, bool> operaciones;
+    // An operation of each child: with the turn passed at every column, two
+    // children share one, and each did part of it, as the diagnosis counts.
+    QHash<std::pair<int64_t, int64_t>, bool> operaciones;
     const PasoDiario* anterior = nullptr;
     int nino = -1, origen = -1;
-    std::pair<int, int64_t> operacion{-1, 0};
+    std::pair<int64_t, int64_t> operacion{-1, 0};
     Dias dias;
     for (const PasoDiario& p : pasos) {
         if (!anterior || anterior->jugador != p.jugador) {
@@ -139,7 +141,7 @@ InformeClase HacerInformeClase(const std::vector<PasoDiario>& todos, const QDate
         Totales& total = a.tipos[size_t(tipo)];
         Totales& del_dia = a.Dia(dia)[size_t(tipo)];
         // An operation counts once, on the day of its first step.
-        const std::pair<int, int64_t> esta{origen, p.paso.operacion};
+        const std::pair<int64_t, int64_t> esta{(int64_t(origen) << 32) | nino, p.paso.operacion};
         if (esta != operacion) {
             operacion = esta;
             if (!operaciones.contains(esta)) {

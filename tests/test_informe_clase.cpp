@@ -182,6 +182,22 @@ private slots:
         QCOMPARE(LeerDiarios({dir.path()}).pasos.size(), lectura.pasos.size());
     }
 
+    // With the turn passed at every column, one operation has two children:
+    // each did part of it and counts it, as the diagnosis does.
+    void turno_en_cada_columna() {
+        Diario d;
+        d.Escribir(QStringLiteral("-"));
+        d.pasos[1].jugador = QStringLiteral("Luis");
+        const InformeClase i = HacerInformeClase(d.pasos, {}, {});
+        QCOMPARE(Nombres(i), (QStringList{"Ana", "Luis"}));
+        for (const NinoInforme& n : i.ninos) {
+            QCOMPARE(n.tipos[SumasSinLlevar].operaciones, 1);
+            QCOMPARE(n.tipos[SumasSinLlevar].operaciones, n.diagnostico.operaciones);
+        }
+        QCOMPARE(i.ninos[0].tipos[SumasSinLlevar].pasos, 2);
+        QCOMPARE(i.ninos[1].tipos[SumasSinLlevar].pasos, 1);
+    }
+
     void limites_del_dia_data() {
         QTest::addColumn<QDate>("desde");
         QTest::addColumn<QDate>("hasta");
