@@ -96,6 +96,7 @@ public:
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
     void Diagnosticodeerrores1Click();
+    void Informedelaclase1Click();
     void Borrardiario1Click();
     void Los10mejoresjugadores1Click();
     void Ayuda2Click();

@@ -4,6 +4,7 @@
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
 #include "aprendizaje/ventana_diagnostico.h"
+#include "aprendizaje/ventana_informe_clase.h"
 #include "nucleo/juego.h"
 #include "nucleo/panel_juego.h"
 #include "nucleo/servicios.h"
@@ -56,6 +57,7 @@ void TForm_menu::ConectarComandos() {
         {"Leerjugadoresdearchivo1", &TForm_menu::Leerjugadoresdearchivo1Click},
         {"Controlderesultados1", &TForm_menu::Controlderesultados1Click},
         {"Diagnosticodeerrores1", &TForm_menu::Diagnosticodeerrores1Click},
+        {"Informedelaclase1", &TForm_menu::Informedelaclase1Click},
         {"Borrardiario1", &TForm_menu::Borrardiario1Click},
         {"Los10mejoresjugadores1", &TForm_menu::Los10mejoresjugadores1Click},
         {"Ayuda2", &TForm_menu::Ayuda2Click},
@@ -256,6 +258,10 @@ void TForm_menu::Controlderesultados1Click() {
 void TForm_menu::Diagnosticodeerrores1Click() {
     CerrarVentanaActual();
     AbrirDiagnosticoDeErrores(this);
+}
+void TForm_menu::Informedelaclase1Click() {
+    CerrarVentanaActual();
+    AbrirInformeClase(this);
 }
 void TForm_menu::Los10mejoresjugadores1Click() {
     AbrirLosDiezMejores();

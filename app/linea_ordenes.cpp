@@ -1,6 +1,7 @@
 #include "app/linea_ordenes.h"
 
 #include "app/orden_diagnostico.h"
+#include "app/orden_informe_clase.h"
 #include "app/salida_ordenes.h"
 #include "mental/calculo_mental.h"
 #include "nucleo/azar.h"
@@ -27,6 +28,8 @@ const char kUso[] =
     "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE]\n"
     "        [--desde AAAA-MM-DD] [--hasta AAAA-MM-DD]\n"
     "        (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
+    "  zifra --informe-clase [--diarios RUTA]... [--desde AAAA-MM-DD]\n"
+    "        [--hasta AAAA-MM-DD] (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
     "  zifra --help\n"
     "\n"
     "Escribe hojas de ejercicios, la página de resultados o el diagnóstico de\n"
@@ -57,6 +60,10 @@ const char kUso[] =
     "  --desde AAAA-MM-DD solo las cuentas de ese día en adelante\n"
     "  --hasta AAAA-MM-DD solo las cuentas hasta ese día, incluido\n"
     "  --csv SALIDA.csv   el diagnóstico en una tabla: UTF-8, campos separados por ;\n"
+    "  --informe-clase    cuentas, aciertos a la primera, minutos y errores\n"
+    "                     confirmados de cada niño, por tipo de cuenta: en CSV una\n"
+    "                     fila por niño y tipo; en PDF una página de la clase y\n"
+    "                     una por niño\n"
     "  --help             muestra esta ayuda\n"
     "\n"
     "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir y 2\n"
@@ -72,7 +79,8 @@ struct OpcionMala {
 struct Ordenes {
     bool ayuda = false;
     bool diagnostico = false;
-    OrdenDiagnostico diag; // the output goes in pdf, or in diag.csv
+    bool informe_clase = false; // with the options of diag, but no child
+    OrdenDiagnostico diag;      // the output goes in pdf, or in diag.csv
     QString hoja, pdf, resultados;
     int paginas = 0;
     int longitud = 297;
@@ -167,11 +175,14 @@ bool LeerDiagnostico(const QString& op, const QString& v, OrdenDiagnostico& d) {
 }
 
 void ComprobarDiagnostico(const Ordenes& o, const QStringList& suyas) {
-    if (!o.diagnostico) {
+    if (!o.diagnostico && !o.informe_clase) {
         if (!suyas.isEmpty())
-            throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico").arg(suyas.first())};
+            throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico o --informe-clase")
+                                 .arg(suyas.first())};
         return;
     }
+    if (o.informe_clase && suyas.contains(QLatin1String("--jugador")))
+        throw OpcionMala{QStringLiteral("--jugador solo sirve con --diagnostico")};
     if (o.diag.csv.isEmpty() == o.pdf.isEmpty())
         throw OpcionMala{QStringLiteral("hace falta --csv o --pdf, y solo uno de ellos")};
     if (!o.diag.desde.isNull() && !o.diag.hasta.isNull() && o.diag.desde > o.diag.hasta)
@@ -195,6 +206,10 @@ Ordenes Leer(const QStringList& args) {
         }
         if (op == QLatin1String("--diagnostico")) {
             o.diagnostico = true;
+            continue;
+        }
+        if (op == QLatin1String("--informe-clase")) {
+            o.informe_clase = true;
             continue;
         }
         static const QStringList kConValor = {
@@ -241,11 +256,13 @@ Ordenes Leer(const QStringList& args) {
         }
     }
     if (o.ayuda) return o;
-    if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) != 1)
-        throw OpcionMala{
-            QStringLiteral("hace falta --hoja, --resultados o --diagnostico, y solo uno de ellos")};
+    if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) +
+            int(o.informe_clase) !=
+        1)
+        throw OpcionMala{QStringLiteral("hace falta --hoja, --resultados o --diagnostico (o "
+                                        "--informe-clase), y solo uno de ellos")};
     ComprobarDiagnostico(o, suyas_diagnostico);
-    if (o.diagnostico) return o;
+    if (o.diagnostico || o.informe_clase) return o;
     if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
     if (!o.hoja.isEmpty() && o.paginas == 0)
         throw OpcionMala{QStringLiteral("falta --paginas N con --hoja")};
@@ -318,6 +335,9 @@ int EjecutarLineaDeOrdenes(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qt_argc = 1;
     QApplication app(qt_argc, argv);
+    if (o.informe_clase)
+        return EjecutarInformeClase(
+            {o.diag.diarios, o.diag.desde, o.diag.hasta, o.diag.csv, o.pdf});
     if (o.diagnostico) {
         OrdenDiagnostico d = o.diag;
         d.pdf = o.pdf;

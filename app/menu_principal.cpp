@@ -59,6 +59,7 @@ const ElementoMenu kMenuPrincipal[] = {
     {1, nullptr, "", "", false, false, true},
     {1, "Controlderesultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados", false, false, true},
     {1, "Diagnosticodeerrores1", "&Diagnóstico de errores...", "Los errores que cada jugador repite, según el diario de aprendizaje, y qué conviene practicar", false, false, true},
+    {1, "Informedelaclase1", "&Informe de la clase...", "Toda la clase de un vistazo: el mapa de errores, el progreso de cada día y los totales; se imprime y se exporta a la hoja de cálculo", false, false, true},
     {1, nullptr, "", "", false, false, true},
     {1, "Borrardiario1", "&Borrar el diario de este ordenador...", "Borra lo que el diario de aprendizaje guarda de cada respuesta en este ordenador; los resultados no se tocan", false, false, true},
 

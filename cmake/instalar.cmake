@@ -59,6 +59,8 @@ add_custom_target(documentos_paquete ALL
   DEPENDS ${ZIFRA_DOC}/changelog.gz ${ZIFRA_DOC}/zifra.6.gz)
 
 install(TARGETS zifra RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/zifra)
+# The chart module goes beside the program, which opens it from there.
+install(TARGETS zifra_graficos LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/zifra)
 
 # Read at install time, so whatever the build put in juego/ goes in; but not
 # the scores of someone who played in the build folder with jugar.sh.
@@ -124,7 +126,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # shared-library scan would find them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libqt6sql6, libqt6sql6-sqlite, libsqlite3-0, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
+  "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libqt6charts6, libqt6sql6, libqt6sql6-sqlite, libsqlite3-0, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
 # Help pages open in the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)

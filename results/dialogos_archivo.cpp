@@ -15,15 +15,18 @@ QString PedirArchivo(QWidget* dueno, const PeticionArchivo& p) {
     QFileDialog d(dueno, p.titulo);
     d.setObjectName(p.guardar ? QStringLiteral("SaveDialog_resultados")
                               : QStringLiteral("OpenDialog_resultados"));
-    d.setNameFilters(
-        {QStringLiteral("Resultados cuentas (*.rsr)"), QStringLiteral("Todos los archivos (*)")});
     const QFileInfo inicial(p.inicial);
+    // A table for spreadsheets is offered as one; anything else is results.
+    const bool csv = inicial.suffix() == QLatin1String("csv");
+    d.setNameFilters(
+        {csv ? QStringLiteral("Tabla CSV (*.csv)") : QStringLiteral("Resultados cuentas (*.rsr)"),
+         QStringLiteral("Todos los archivos (*)")});
     d.setDirectory(inicial.absolutePath());
     if (!inicial.fileName().contains(QLatin1Char('*'))) d.selectFile(inicial.fileName());
     if (p.guardar) {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);
-        d.setDefaultSuffix(QStringLiteral("rsr"));
+        d.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("rsr"));
         // No question before replacing a file, as the game always did.
         d.setOption(QFileDialog::DontConfirmOverwrite);
     } else {

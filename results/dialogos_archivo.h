@@ -10,7 +10,7 @@ namespace resultados {
 struct PeticionArchivo {
     bool guardar = false;
     QString titulo;
-    QString inicial; // folder and pattern, or a file
+    QString inicial; // folder and pattern, or a file; "*.csv" offers CSV tables
 };
 
 // The chosen path, or an empty text when the user cancelled.

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 paquetes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-translations-l10n
-  libqt6sql6-sqlite libsqlite3-dev qt6-charts-dev
+  libqt6sql6-sqlite libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   libespeak-ng-dev espeak-ng-data
   libfluidsynth-dev libasound2-dev timgm6mb-soundfont
   fonts-liberation

@@ -592,6 +592,136 @@ private slots:
         QVERIFY2(restos.isEmpty(), qPrintable(restos.join(QLatin1Char(' '))));
     }
 
+    // The class report's table read back: the header, six rows per child,
+    // every count a plain whole number, the kinds adding up to the total.
+    void informe_clase_csv() {
+        const QString csv = Ruta(QStringLiteral("clase.csv"));
+        const Salida s = Zifra({QStringLiteral("--informe-clase"), QStringLiteral("--diarios"),
+                                Diarios(), QStringLiteral("--csv"), csv});
+        QVERIFY2(s.estado == 0, s.err.constData());
+        QVERIFY(s.out.isEmpty());
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+        QCOMPARE(lineas.takeLast(), QString());
+        QCOMPARE(lineas.takeFirst(),
+                 QStringLiteral("jugador;tipo;operaciones;pasos;primeros_intentos;"
+                                "acertados_a_la_primera;minutos;patrones_confirmados"));
+        QCOMPARE(lineas.size(), 2 * 6);
+        QCOMPARE(lineas.mid(0, 6),
+                 (QStringList{"ana;sumas_sin_llevar;0;0;0;0;0;", "ana;sumas_con_llevar;1;4;3;2;0;",
+                              "ana;restas_sin_llevar;0;0;0;0;0;",
+                              "ana;restas_con_llevar;3;12;9;6;0;prestamo_olvidado",
+                              "ana;calculo_mental;0;0;0;0;0;",
+                              "ana;total;4;16;12;8;0;prestamo_olvidado"}));
+        static const QRegularExpression numero(QStringLiteral("^(0|[1-9][0-9]*)$"));
+        for (int n = 0; n < 2; ++n) {
+            qint64 suma[5] = {};
+            for (int t = 0; t < 6; ++t) {
+                // The quoted name of the second child holds a ';': split after it.
+                QString linea = lineas[n * 6 + t];
+                if (linea.startsWith(u'"')) linea = linea.mid(linea.lastIndexOf(u'"') + 1);
+                const QStringList c = linea.split(u';').mid(1);
+                QCOMPARE(c.size(), 7);
+                for (int k = 1; k <= 5; ++k) {
+                    QVERIFY2(numero.match(c[k]).hasMatch(), qPrintable(lineas[n * 6 + t]));
+                    if (t < 5)
+                        suma[k - 1] += c[k].toLongLong();
+                    else
+                        QCOMPARE(c[k].toLongLong(), suma[k - 1]);
+                }
+            }
+        }
+        QVERIFY(
+            lineas[6].startsWith(QStringLiteral("\"Luis; el \"\"rápido\"\"\";sumas_sin_llevar;")));
+        QVERIFY(lineas[10].contains(QStringLiteral(";calculo_mental;1;2;1;0;0;")));
+    }
+
+    void informe_clase_pdf_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("paginas");
+        QTest::addColumn<QStringList>("dentro");
+        QTest::addColumn<QStringList>("fuera");
+        QTest::newRow("all the journal")
+            << QStringList{} << 3
+            << QStringList{"Todo el diario. 2 niños y niñas.",
+                           "Mapa de errores",
+                           "No suma la que se lleva a la cifra de abajo",
+                           "Progreso de ana",
+                           "Errores confirmados",
+                           "Luis; el \"rápido\"",
+                           "Ningún error confirmado en estas fechas."}
+            << QStringList{};
+        QTest::newRow("one day")
+            << QStringList{QStringLiteral("--desde"), QStringLiteral("2026-03-05"),
+                           QStringLiteral("--hasta"), QStringLiteral("2026-03-05")}
+            << 3 << QStringList{"El 5/3/2026. 2 niños y niñas.", "1 cuenta, el 5/3/2026."}
+            << QStringList{"Se olvida de la llevada"};
+        QTest::newRow("nobody those days")
+            << QStringList{QStringLiteral("--desde"), QStringLiteral("2027-01-01")} << 1
+            << QStringList{"No hay ninguna cuenta en los diarios en estas fechas."}
+            << QStringList{"ana"};
+    }
+    // A class page, then a page per child, read back with pdftotext.
+    void informe_clase_pdf() {
+        QFETCH(QStringList, args);
+        QFETCH(int, paginas);
+        QFETCH(QStringList, dentro);
+        QFETCH(QStringList, fuera);
+        const QString pdf = Ruta(QStringLiteral("clase.pdf"));
+        QFile::remove(pdf);
+        const Salida s =
+            Zifra(QStringList{QStringLiteral("--informe-clase"), QStringLiteral("--pdf"), pdf,
+                              QStringLiteral("--diarios"), Diarios()} +
+                  args);
+        QVERIFY2(s.estado == 0, s.err.constData());
+        const InfoPdf info = LeerInfoPdf(pdf);
+        QCOMPARE(info.paginas, paginas);
+        QVERIFY2(info.EsA4() && !info.Apaisada(), qPrintable(info.Texto()));
+        const QString texto = Texto(pdf);
+        QCOMPARE(int(texto.count(QLatin1Char('\f'))), paginas);
+        const QString una_linea = texto.simplified();
+        QVERIFY(una_linea.startsWith(QStringLiteral("Informe de la clase")));
+        for (const QString& t : dentro)
+            QVERIFY2(una_linea.contains(t),
+                     qPrintable(t + QStringLiteral(" not in: ") + una_linea));
+        for (const QString& t : fuera)
+            QVERIFY2(!una_linea.contains(t), qPrintable(t));
+    }
+
+    void informe_clase_errores_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("mensaje");
+        const QString i = QStringLiteral("--informe-clase");
+        const QString salida = Ruta(QStringLiteral("error.csv"));
+        const QStringList base = {i, QStringLiteral("--csv"), salida, QStringLiteral("--diarios"),
+                                  Diarios()};
+        QTest::newRow("a child") << base + QStringList{"--jugador", "Ana"} << 2
+                                 << "--jugador solo sirve con --diagnostico";
+        QTest::newRow("with the diagnosis")
+            << base + QStringList{"--diagnostico"} << 2 << "y solo uno de ellos";
+        QTest::newRow("csv and pdf")
+            << base + QStringList{"--pdf", Ruta(QStringLiteral("error.pdf"))} << 2
+            << "--csv o --pdf";
+        QTest::newRow("bad date") << base + QStringList{"--hasta", "2026-13-01"} << 2
+                                  << "--hasta 2026-13-01";
+        QTest::newRow("no such path") << base + QStringList{"--diarios", Ruta(QStringLiteral("no"))}
+                                      << 1 << "no se encuentra";
+        QTest::newRow("only a damaged journal")
+            << QStringList{i, QStringLiteral("--pdf"), Ruta(QStringLiteral("error.pdf")),
+                           QStringLiteral("--diarios"), Ruta(QStringLiteral("rotos"))}
+            << 1 << "diario-roto.sqlite no es un diario";
+        QTest::newRow("no results folder") << QStringList{i, QStringLiteral("--csv"), salida} << 1
+                                           << "no hay ningún diario de aprendizaje";
+        QTest::newRow("cannot write")
+            << QStringList{i, QStringLiteral("--csv"), Ruta(QStringLiteral("no/existe/c.csv")),
+                           QStringLiteral("--diarios"), Diarios()}
+            << 1 << "Problemas para crear o grabar";
+    }
+    // As the diagnosis: nothing written on any failure, not even a temporary.
+    void informe_clase_errores() { diagnostico_errores(); }
+
     void ayuda() {
         const Salida s = Zifra({QStringLiteral("--help")});
         QCOMPARE(s.estado, 0);

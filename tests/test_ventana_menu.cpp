@@ -164,6 +164,7 @@ private slots:
         fila("Agnadirnuevosjugadores1", "Resultados1", "&Añadir nuevos jugadores...", "Añade más jugadores para jugar");
         fila("Controlderesultados1", "Resultados1", "&Control de resultados...", "Ventana para ver, guardar, etc. los resultados");
         fila("Diagnosticodeerrores1", "Resultados1", "&Diagnóstico de errores...", "Los errores que cada jugador repite, según el diario de aprendizaje, y qué conviene practicar");
+        fila("Informedelaclase1", "Resultados1", "&Informe de la clase...", "Toda la clase de un vistazo: el mapa de errores, el progreso de cada día y los totales; se imprime y se exporta a la hoja de cálculo");
         fila("Borrardiario1", "Resultados1", "&Borrar el diario de este ordenador...", "Borra lo que el diario de aprendizaje guarda de cada respuesta en este ordenador; los resultados no se tocan");
         fila("Ayuda2", "Ayuda1", "A&yuda", "", true, false, "F1");
         fila("Autor1", "Ayuda1", "&Autor...", "");
@@ -217,8 +218,8 @@ private slots:
              Form_menu->findChild<QMenu*>(QStringLiteral("Resultados1_menu"))->actions())
             resultados << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         QCOMPARE(resultados, (QStringList{"Leerjugadoresdearchivo1", "Agnadirnuevosjugadores1", "-",
-                                          "Controlderesultados1", "Diagnosticodeerrores1", "-",
-                                          "Borrardiario1"}));
+                                          "Controlderesultados1", "Diagnosticodeerrores1",
+                                          "Informedelaclase1", "-", "Borrardiario1"}));
         QCOMPARE(visibles("Ayuda1_menu"), 1);
     }
 
