@@ -23,7 +23,7 @@ bash scripts/instalar_paquetes.sh "${paquetes[@]}" xvfb openbox
 # El juego y la base, con las mismas opciones de compilación.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIFRA_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target zifra zifra_bench base_qt bench_diagnostico datos_juego \
-  datos_generados
+  datos_generados bench_informe_clase
 
 # Un X propio en un número libre; al salir se para sólo lo que se arrancó aquí.
 pids=()
@@ -64,6 +64,8 @@ echo "Archivos..."
 QT_QPA_PLATFORM=offscreen "$bench" archivos "$trabajo/archivos" 2>/dev/null >>"$filas"
 echo "Diagnóstico del diario..."
 "$build/bench/bench_diagnostico" 2>/dev/null >>"$filas"
+echo "Informe de la clase..."
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_informe_clase" 2>/dev/null >>"$filas"
 echo "Memoria: una partida de 500 cuentas en $pantalla..."
 DISPLAY="$pantalla" "$bench" memoria "$build/juego" 2>/dev/null >>"$filas"
 # Lo mismo con una tarjeta ALSA nula, que acepta el sonido y lo tira: así
