@@ -3,6 +3,7 @@
 // the error map's cells and the CSV a spreadsheet reads. Runs in
 // Europe/Madrid time (see CMakeLists.txt), where local and UTC days differ.
 #include "aprendizaje/csv_informe_clase.h"
+#include "aprendizaje/datos_grafico.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/informe_clase.h"
 #include "aprendizaje/patrones.h"
@@ -370,6 +371,45 @@ private slots:
         for (int k : OrdenarNinos(i, OrdenNinos(orden)))
             nombres << i.ninos[size_t(k)].nombre;
         QTEST(nombres, "nombres");
+    }
+
+    void grafico_data() {
+        QTest::addColumn<int>("dias"); // consecutive days from Monday 2 March, one operation each
+        QTest::addColumn<QStringList>("columnas"); // the first three
+        QTest::addColumn<int>("n_columnas");
+        QTest::addColumn<int>("cuentas"); // in the first column
+        QTest::newRow("a week, day by day") << 7 << QStringList{"2/3", "3/3", "4/3"} << 7 << 2;
+        QTest::newRow("31 days still fit") << 31 << QStringList{"2/3", "3/3", "4/3"} << 31 << 2;
+        QTest::newRow("32 days go week by week")
+            << 32 << QStringList{"sem. 2/3", "sem. 9/3", "sem. 16/3"} << 5 << 8;
+    }
+    // Columns per day, or per week over a long range; each kind's line has
+    // a point only where that kind had work: a gap is no zero.
+    void grafico() {
+        QFETCH(int, dias);
+        Diario d;
+        for (int i = 0; i < dias; ++i) {
+            d.hora = Hora(QDate(2026, 3, 2).addDays(i), QTime(10, 0));
+            // Sums every day; a subtraction, wrong at first, on Mondays.
+            d.Escribir(i % 7 == 0 ? QStringLiteral("-o") : QStringLiteral("-"));
+        }
+        const DatosGrafico g =
+            DatosProgreso(HacerInformeClase(d.pasos, {}, {}).clase, QStringLiteral("Progreso"));
+        QCOMPARE(g.titulo, QStringLiteral("Progreso"));
+        QTEST(g.columnas.mid(0, 3), "columnas");
+        QTEST(int(g.columnas.size()), "n_columnas");
+        QCOMPARE(g.cuentas.size(), size_t(g.columnas.size()));
+        QTEST(g.cuentas[0], "cuentas");
+        QCOMPARE(int(g.lineas.size()), 2);
+        QCOMPARE(g.lineas[0].tipo, int(SumasSinLlevar));
+        QCOMPARE(int(g.lineas[0].puntos.size()), int(g.columnas.size()));
+        QCOMPARE(g.lineas[0].puntos[0].second, 100.0);
+        const LineaGrafico& restas = g.lineas[1];
+        QCOMPARE(restas.tipo, int(RestasConLlevadas));
+        QCOMPARE(restas.nombre, QStringLiteral("Restas con llevadas"));
+        QCOMPARE(restas.puntos[0].first, 0);
+        QVERIFY(qFuzzyCompare(restas.puntos[0].second, 200.0 / 3));
+        if (g.columnas.size() > 7) QCOMPARE(restas.puntos[1].first, 7);
     }
 
     void semana_data() {
