@@ -95,7 +95,7 @@ Q_DECL_EXPORT void zifra_grafico_pintar(const DatosGrafico* datos, QPainter* pin
                                         const QRectF* donde) {
     // Laid out at a screen size, then scaled into place: the letters keep
     // their proportion to the page.
-    const QRectF logico(0, 0, 900, 900 * donde->height() / donde->width());
+    const QRectF logico(0, 0, 680, 680 * donde->height() / donde->width());
     QGraphicsScene escena;
     QChart* grafico = Crear(*datos);
     escena.addItem(grafico);

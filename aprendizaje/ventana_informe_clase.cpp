@@ -167,7 +167,6 @@ VentanaInformeClase::VentanaInformeClase(LecturaDiarios lectura, const QDate& ho
         {QStringLiteral("Tipo"), QStringLiteral("Cuentas"), QStringLiteral("Primeros intentos"),
          QStringLiteral("Bien a la primera"), QStringLiteral("Minutos")});
     Tabla_totales->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Tabla_totales->setMinimumWidth(430);
 
     Label_avisos = new QLabel(this);
     Label_avisos->setObjectName(QStringLiteral("Label_avisos"));
@@ -225,6 +224,7 @@ VentanaInformeClase::VentanaInformeClase(LecturaDiarios lectura, const QDate& ho
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(Label_avisos, 1);
+    botones->addStretch();
     botones->addWidget(Boton_imprimir);
     botones->addWidget(Boton_exportar);
     botones->addWidget(Boton_cerrar);
@@ -378,6 +378,9 @@ void VentanaInformeClase::LlenarGrafico() {
         }
     }
     Tabla_totales->resizeRowsToContents();
+    // Every column in sight: the minutes are the last one.
+    Tabla_totales->setMinimumWidth(Tabla_totales->horizontalHeader()->length() +
+                                   2 * Tabla_totales->frameWidth() + 4);
 }
 
 void VentanaInformeClase::AbrirDiagnostico(int fila) {
