@@ -183,6 +183,31 @@ private slots:
         QCOMPARE(LeerDiarios({dir.path()}).pasos.size(), lectura.pasos.size());
     }
 
+    // Two computers with one host name, their files copied to two folders:
+    // two sources, each run told apart by its session's own key, though
+    // both count their operations from 1.
+    void mismo_nombre_de_ordenador() {
+        QTemporaryDir dir;
+        const char* copias[2] = {"usb1", "usb2"};
+        Diario d;
+        d.Escribir(QStringLiteral("X..")); // operations 1 to 3
+        for (int i = 0; i < 2; ++i) {
+            const QString carpeta = dir.filePath(QString::fromLatin1(copias[i]));
+            QVERIFY(QDir().mkpath(carpeta));
+            DiarioEscritura w;
+            QCOMPARE(w.Abrir(carpeta, QStringLiteral("aula"), QStringLiteral("clave-%1").arg(i), 0),
+                     DiarioEscritura::Apertura::Abierto);
+            QVERIFY(w.RegistrarVarios(d.pasos));
+        }
+        const LecturaDiarios l = LeerDiarios(
+            {dir.filePath(QStringLiteral("usb1")), dir.filePath(QStringLiteral("usb2"))});
+        QCOMPARE(l.leidos, 2);
+        const InformeClase i = HacerInformeClase(l.pasos, {}, {});
+        QCOMPARE(int(i.ninos.size()), 1);
+        QCOMPARE(i.ninos[0].tipos[RestasConLlevadas].operaciones, 6);
+        QCOMPARE(i.ninos[0].diagnostico.operaciones, 6);
+    }
+
     // With the turn passed at every column, one operation has two children:
     // each did part of it and counts it, as the diagnosis does.
     void turno_en_cada_columna() {
