@@ -20,13 +20,21 @@ QByteArray Fila(const QString& jugador, const QString& tipo, const Totales& t, i
     return campos.join(u';').toUtf8() + '\n';
 }
 
+// A name from another computer's journal that a spreadsheet would run as
+// a formula ("=HYPERLINK(...)") is kept as text: an apostrophe before it.
+QString Nombre(const QString& nombre) {
+    static const QString formula = QStringLiteral("=+-@\t\r");
+    if (!nombre.isEmpty() && formula.contains(nombre.front())) return u'\'' + nombre;
+    return nombre;
+}
+
 } // namespace
 
 QByteArray CsvInformeClase(const InformeClase& informe) {
     QByteArray csv(kCabeceraCsvClase);
     csv += '\n';
     for (const NinoInforme& n : informe.ninos) {
-        const QString jugador = CampoCsv(n.nombre);
+        const QString jugador = CampoCsv(Nombre(n.nombre));
         for (int k = 0; k < kTiposInforme; ++k) {
             const Totales& t = n.tipos[size_t(k)];
             csv += Fila(jugador, QString::fromLatin1(CodigoTipo(k)), t, t.Minutos(),

@@ -11,5 +11,6 @@ extern const char kCabeceraCsvClase[];
 
 // The header, then for each child in name order one row per kind of
 // exercise and one with tipo "total"; lines end in "\n". A kind's row
-// lists the confirmed patterns of that kind, the total row all of them.
+// lists the confirmed patterns of that kind, the total row all of them. A
+// name that starts like a formula (=, +, -, @) goes after an apostrophe.
 QByteArray CsvInformeClase(const InformeClase& informe);

@@ -503,6 +503,40 @@ private slots:
         QCOMPARE(jugadores, (QStringList{"Ana", "LUIS", "Luis; \"el pequeño\""}));
     }
 
+    void csv_formulas_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("a formula") << "=HIPERVINCULO(\"http://x\")"
+                                   << "\"'=HIPERVINCULO(\"\"http://x\"\")\"";
+        QTest::newRow("plus") << "+34 600"
+                              << "'+34 600";
+        QTest::newRow("minus") << "-Ana"
+                               << "'-Ana";
+        QTest::newRow("at") << "@ana"
+                            << "'@ana";
+        QTest::newRow("a name") << "Ana"
+                                << "Ana";
+        QTest::newRow("inside") << "Ana=Eva"
+                                << "Ana=Eva";
+    }
+    // A spreadsheet runs a field that starts with = + - or @ as a formula;
+    // names come from other computers' journals, so they stay text.
+    void csv_formulas() {
+        QFETCH(QString, nombre);
+        Diario d;
+        d.jugador = nombre;
+        d.Escribir(QStringLiteral("-"));
+        const QStringList lineas =
+            QString::fromUtf8(CsvInformeClase(HacerInformeClase(d.pasos, {}, {}))).split(u'\n');
+        QCOMPARE(lineas.size(), 1 + 6 + 1);
+        QFETCH(QString, campo);
+        const QStringList tipos = {"sumas_sin_llevar",  "sumas_con_llevar", "restas_sin_llevar",
+                                   "restas_con_llevar", "calculo_mental",   "total"};
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY2(lineas[i].startsWith(campo + u';' + tipos[i - 1] + u';'),
+                     qPrintable(lineas[i]));
+    }
+
     void csv_sin_ninos() {
         QCOMPARE(CsvInformeClase(InformeClase{}), QByteArray(kCabeceraCsvClase) + '\n');
     }
