@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -56,6 +56,8 @@ T* Control(QWidget* padre, const char* nombre, const QString& accesible, const Q
 QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QString& pista) {
     auto* b = new QPushButton(texto, padre);
     b->setObjectName(QString::fromLatin1(nombre));
+    // Enter belongs to the map (it opens a child's diagnosis), not to a button.
+    b->setAutoDefault(false);
     plataforma::PonerPista(b, pista);
     return b;
 }
@@ -241,10 +243,16 @@ VentanaInformeClase::VentanaInformeClase(LecturaDiarios lectura, const QDate& ho
     connect(Combo_orden, &QComboBox::currentIndexChanged, this, &VentanaInformeClase::LlenarMapa);
     connect(Combo_grafico, &QComboBox::currentIndexChanged, this,
             &VentanaInformeClase::LlenarGrafico);
-    connect(Tabla_mapa, &QTableWidget::cellActivated, this,
-            [this](int fila, int) { AbrirDiagnostico(fila); });
+    // A click opens the diagnosis, and Enter too; where the style activates
+    // on a single click, that click would open it twice.
     connect(Tabla_mapa, &QTableWidget::cellClicked, this,
             [this](int fila, int) { AbrirDiagnostico(fila); });
+    connect(Tabla_mapa, &QTableWidget::cellActivated, this, [this](int fila, int) {
+        if (!Tabla_mapa->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
+                                            Tabla_mapa) ||
+            !Tabla_mapa->underMouse())
+            AbrirDiagnostico(fila);
+    });
     connect(Boton_imprimir, &QPushButton::clicked, this, &VentanaInformeClase::Imprimir);
     connect(Boton_exportar, &QPushButton::clicked, this, &VentanaInformeClase::Exportar);
     connect(Boton_cerrar, &QPushButton::clicked, this, &QDialog::accept);

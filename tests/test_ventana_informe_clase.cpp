@@ -180,13 +180,16 @@ private slots:
 
     void clic_abre_diagnostico_data() {
         QTest::addColumn<int>("orden");
-        QTest::newRow("by name") << 0;
-        QTest::newRow("sorted by confirmed") << 1;
+        QTest::addColumn<bool>("teclado");
+        QTest::newRow("by name") << 0 << false;
+        QTest::newRow("sorted by confirmed") << 1 << false;
+        QTest::newRow("Enter on the cell") << 1 << true;
     }
     // Any cell of a row opens the diagnosis window on that child, with the
     // same days the map shows.
     void clic_abre_diagnostico() {
         QFETCH(int, orden);
+        QFETCH(bool, teclado);
         QVERIFY(EscribirClase(Resultados()));
         auto v = Ventana();
         v->Combo_orden->setCurrentIndex(orden);
@@ -203,7 +206,12 @@ private slots:
         const int columna = ColumnaDe(v->Tabla_mapa, "prestamo_olvidado");
         const QRect r = v->Tabla_mapa->visualItemRect(v->Tabla_mapa->item(fila, columna));
         v->show();
-        QTest::mouseClick(v->Tabla_mapa->viewport(), Qt::LeftButton, {}, r.center());
+        if (teclado) {
+            v->Tabla_mapa->setCurrentCell(fila, columna);
+            QTest::keyClick(v->Tabla_mapa, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(v->Tabla_mapa->viewport(), Qt::LeftButton, {}, r.center());
+        }
         v->hide();
         QCOMPARE(buzon_.dialogos_vistos, QStringList{"Form_diagnostico"});
         QCOMPARE(lista, QStringList{"Lucía"});
