@@ -134,7 +134,7 @@ private:
     // One line of cells; the first left-aligned, the rest to the right.
     void Fila(const QStringList& celdas, const std::vector<qreal>& anchos, bool negrita) {
         const QFont f = Letra(10, negrita);
-        const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.5;
+        const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.3;
         p_.setFont(f);
         p_.setPen(Qt::black);
         qreal x = zona_.left();
@@ -186,7 +186,7 @@ private:
         const qreal nombre = 45 * mm_;
         const qreal ancho = std::min(12 * mm_, (zona_.width() - nombre) / qreal(columnas.size()));
         const QFont f = Letra(9), negrita = Letra(9, true);
-        const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.5;
+        const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.3;
         auto cabecera = [&] {
             p_.setFont(negrita);
             p_.setPen(Qt::black);
@@ -226,12 +226,21 @@ private:
             y_ += alto;
         }
         y_ += 3 * mm_;
+        // The numbers' names in two columns: a class of 30 keeps to one page.
+        const int filas = int(columnas.size() + 1) / 2;
+        const qreal linea = QFontMetricsF(f, &impresora_).height() * 1.3;
+        if (y_ + filas * linea > zona_.bottom()) NuevaPagina();
+        p_.setFont(f);
+        p_.setPen(Qt::black);
         for (size_t c = 0; c < columnas.size(); ++c) {
-            const QString linea = QStringLiteral("%1. %2").arg(c + 1).arg(
-                NombrePatron(*columnas[c], MetodoResta::SumarAlSustraendo));
-            if (y_ + Alto(f, linea) > zona_.bottom()) NuevaPagina();
-            Texto(f, linea, 0.5);
+            const qreal x = zona_.left() + (int(c) < filas ? 0 : zona_.width() / 2);
+            const qreal y = y_ + (int(c) % filas) * linea;
+            p_.drawText(QRectF(x, y, zona_.width() / 2 - 2 * mm_, linea),
+                        Qt::AlignLeft | Qt::AlignVCenter,
+                        QStringLiteral("%1. %2").arg(c + 1).arg(
+                            NombrePatron(*columnas[c], MetodoResta::SumarAlSustraendo)));
         }
+        y_ += filas * linea;
     }
 
     QPrinter& impresora_;
