@@ -34,6 +34,10 @@ struct DefinicionMental {
     const char* verbo_fijo; // "sumar": the fixed values' times table
 };
 
+// The next new operation of window `codigo` is this one, with that term
+// hidden, instead of one drawn by the window's settings. Taken once.
+void DarSiguienteCuentaMental(int32_t codigo, const CuentaMental& cuenta, Incognita incognita);
+
 class VentanaMental : public VentanaDeEjercicio {
     Q_OBJECT
 public:
