@@ -1,6 +1,7 @@
 #include "app/linea_ordenes.h"
 
 #include "app/orden_diagnostico.h"
+#include "app/orden_refuerzo.h"
 #include "app/salida_ordenes.h"
 #include "mental/calculo_mental.h"
 #include "nucleo/azar.h"
@@ -27,6 +28,8 @@ const char kUso[] =
     "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE]\n"
     "        [--desde AAAA-MM-DD] [--hasta AAAA-MM-DD]\n"
     "        (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
+    "  zifra --refuerzo (--jugador NOMBRE | --todos) [--diarios RUTA]...\n"
+    "        [--paginas N] [--semilla S] [--sin-soluciones] --pdf SALIDA.pdf\n"
     "  zifra --help\n"
     "\n"
     "Escribe hojas de ejercicios, la página de resultados o el diagnóstico de\n"
@@ -57,12 +60,17 @@ const char kUso[] =
     "  --desde AAAA-MM-DD solo las cuentas de ese día en adelante\n"
     "  --hasta AAAA-MM-DD solo las cuentas hasta ese día, incluido\n"
     "  --csv SALIDA.csv   el diagnóstico en una tabla: UTF-8, campos separados por ;\n"
+    "  --refuerzo         hojas para practicar los errores confirmados de un niño,\n"
+    "                     con un ejemplo resuelto y ejercicios hechos para cada\n"
+    "                     error; --paginas es por niño (1 si no se da)\n"
+    "  --todos            cada niño con algún error confirmado, en sus páginas\n"
     "  --help             muestra esta ayuda\n"
     "\n"
     "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir y 2\n"
     "si una opción no es válida. El diagnóstico nombra los diarios que no puede leer\n"
     "y sigue con los demás; termina con 1 si no queda ninguno o si el jugador no\n"
-    "está en ellos.\n";
+    "está en ellos. El refuerzo también termina con 1 si el jugador no tiene\n"
+    "errores confirmados.\n";
 
 // Thrown while reading the arguments; carries the message for stderr.
 struct OpcionMala {
@@ -72,6 +80,7 @@ struct OpcionMala {
 struct Ordenes {
     bool ayuda = false;
     bool diagnostico = false;
+    bool refuerzo = false, todos = false;
     OrdenDiagnostico diag; // the output goes in pdf, or in diag.csv
     QString hoja, pdf, resultados;
     int paginas = 0;
@@ -168,8 +177,11 @@ bool LeerDiagnostico(const QString& op, const QString& v, OrdenDiagnostico& d) {
 
 void ComprobarDiagnostico(const Ordenes& o, const QStringList& suyas) {
     if (!o.diagnostico) {
-        if (!suyas.isEmpty())
-            throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico").arg(suyas.first())};
+        // The refuerzo reads journals too, by child.
+        for (const QString& op : suyas)
+            if (!o.refuerzo ||
+                (op != QLatin1String("--diarios") && op != QLatin1String("--jugador")))
+                throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico").arg(op)};
         return;
     }
     if (o.diag.csv.isEmpty() == o.pdf.isEmpty())
@@ -195,6 +207,10 @@ Ordenes Leer(const QStringList& args) {
         }
         if (op == QLatin1String("--diagnostico")) {
             o.diagnostico = true;
+            continue;
+        }
+        if (op == QLatin1String("--refuerzo") || op == QLatin1String("--todos")) {
+            (op == QLatin1String("--todos") ? o.todos : o.refuerzo) = true;
             continue;
         }
         static const QStringList kConValor = {
@@ -241,6 +257,18 @@ Ordenes Leer(const QStringList& args) {
         }
     }
     if (o.ayuda) return o;
+    if (o.todos && !o.refuerzo)
+        throw OpcionMala{QStringLiteral("--todos solo sirve con --refuerzo")};
+    if (o.refuerzo) {
+        if (!o.hoja.isEmpty() || !o.resultados.isEmpty() || o.diagnostico)
+            throw OpcionMala{
+                QStringLiteral("--refuerzo no va con --hoja, --resultados ni --diagnostico")};
+        ComprobarDiagnostico(o, suyas_diagnostico);
+        if (o.diag.jugador.isEmpty() == !o.todos)
+            throw OpcionMala{QStringLiteral("hace falta --jugador NOMBRE o --todos, y solo uno")};
+        if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
+        return o;
+    }
     if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) != 1)
         throw OpcionMala{
             QStringLiteral("hace falta --hoja, --resultados o --diagnostico, y solo uno de ellos")};
@@ -318,6 +346,17 @@ int EjecutarLineaDeOrdenes(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qt_argc = 1;
     QApplication app(qt_argc, argv);
+    if (o.refuerzo) {
+        OrdenRefuerzo r;
+        r.diarios = o.diag.diarios;
+        r.jugador = o.diag.jugador;
+        r.todos = o.todos;
+        r.paginas = o.paginas > 0 ? o.paginas : 1;
+        if (o.semilla) r.semilla = *o.semilla;
+        r.con_soluciones = o.con_soluciones;
+        r.pdf = o.pdf;
+        return EjecutarRefuerzo(r);
+    }
     if (o.diagnostico) {
         OrdenDiagnostico d = o.diag;
         d.pdf = o.pdf;
