@@ -74,8 +74,10 @@ bool SortearEscrita(const DescripcionCuenta& d, AzarSembrado& azar, Operacion& o
         int k = 0;
         for (; k < kIntentosColumna; ++k) {
             op.cifras[0][c] = d.cero[c] ? 0 : 1 + azar.Entre(9);
+            // A sum's addends all reach its last column: "706 + 1" practises little.
+            const bool sin_cero = d.es_suma && c == d.columnas - 1;
             for (int f = 1; f < d.filas; ++f)
-                op.cifras[f][c] = azar.Entre(10);
+                op.cifras[f][c] = sin_cero ? 1 + azar.Entre(9) : azar.Entre(10);
             if ((Saliente(d, op, c, entra) > 0) == d.lleva[c]) break;
         }
         if (k == kIntentosColumna) return false;

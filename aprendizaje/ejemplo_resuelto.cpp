@@ -111,3 +111,70 @@ std::vector<PasoEjemplo> EjemploResuelto(const Operacion& op, bool es_suma, Meto
         Resta(op, metodo, pasos);
     return pasos;
 }
+
+std::vector<PasoEjemplo> EjemploMental(const CuentaMental& c, TipoMental tipo,
+                                       Incognita incognita) {
+    std::vector<QString> frases;
+    const int32_t a = c.primero, b = c.segundo, r = c.resultado;
+    auto f = [](const char* texto) { return QString::fromUtf8(texto); };
+    if (tipo == TipoMental::Sumas) {
+        if (incognita == Incognita::Resultado) {
+            const int32_t falta = 10 - a % 10;
+            if (a % 10 + b % 10 >= 10) {
+                frases.push_back(
+                    f("Completo la decena: %1 y %2 son %3.").arg(a).arg(falta).arg(a + falta));
+                if (b > falta)
+                    frases.push_back(f("De %1 me quedan %2: %3 y %2 son %4.")
+                                         .arg(b)
+                                         .arg(b - falta)
+                                         .arg(a + falta)
+                                         .arg(r));
+            } else {
+                frases.push_back(f("%1 y %2 son %3.").arg(a).arg(b).arg(r));
+            }
+            frases.push_back(f("Escribo el %1.").arg(r));
+        } else {
+            const int32_t visto = incognita == Incognita::Primero ? b : a;
+            const int32_t oculto = r - visto;
+            frases.push_back(f("¿Cuánto le falta a %1 para llegar a %2?").arg(visto).arg(r));
+            frases.push_back(f("%1 menos %2 son %3.").arg(r).arg(visto).arg(oculto));
+            frases.push_back(f("Lo compruebo: %1 y %2 son %3. Escribo el %4.")
+                                 .arg(incognita == Incognita::Primero ? oculto : a)
+                                 .arg(incognita == Incognita::Primero ? b : oculto)
+                                 .arg(r)
+                                 .arg(oculto));
+        }
+    } else if (incognita == Incognita::Resultado) {
+        const int32_t unidades = a % 10;
+        if (unidades < b % 10 && unidades > 0) {
+            frases.push_back(f("Quito primero %1 para llegar a la decena: %2 menos %1 son %3.")
+                                 .arg(unidades)
+                                 .arg(a)
+                                 .arg(a - unidades));
+            frases.push_back(f("Me quedan por quitar %1: %2 menos %1 son %3.")
+                                 .arg(b - unidades)
+                                 .arg(a - unidades)
+                                 .arg(r));
+        } else {
+            frases.push_back(f("%1 menos %2 son %3.").arg(a).arg(b).arg(r));
+        }
+        frases.push_back(f("Escribo el %1.").arg(r));
+    } else if (incognita == Incognita::Primero) {
+        frases.push_back(f("¿De qué número quito %1 y me quedan %2?").arg(b).arg(r));
+        frases.push_back(f("Lo junto: %1 y %2 son %3.").arg(r).arg(b).arg(a));
+        frases.push_back(
+            f("Lo compruebo: %1 menos %2 son %3. Escribo el %1.").arg(a).arg(b).arg(r));
+    } else {
+        frases.push_back(f("¿Cuánto le quito a %1 para que me queden %2?").arg(a).arg(r));
+        frases.push_back(f("%1 menos %2 son %3.").arg(a).arg(r).arg(b));
+        frases.push_back(
+            f("Lo compruebo: %1 menos %2 son %3. Escribo el %2.").arg(a).arg(b).arg(r));
+    }
+    std::vector<PasoEjemplo> pasos;
+    for (const QString& frase : frases) {
+        PasoEjemplo p;
+        p.frase = frase;
+        pasos.push_back(p);
+    }
+    return pasos;
+}

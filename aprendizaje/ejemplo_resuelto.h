@@ -3,6 +3,7 @@
 // each step one short Spanish sentence and what is on the paper by then
 // (digits written, carries, and the borrowing method's marks in the order
 // the game draws them). The screen, the printed page and speech read it.
+#include "mental/calculo_mental.h"
 #include "nucleo/juego.h"
 #include "written/cuenta_columnas.h"
 #include "written/resta_prestamo.h"
@@ -26,3 +27,7 @@ struct PasoEjemplo {
 // step. A borrowing subtraction must be one RestaConPrestamo could draw
 // (RestaConPrestamo::Admite); any other subtraction must not borrow.
 std::vector<PasoEjemplo> EjemploResuelto(const Operacion& op, bool es_suma, MetodoResta metodo);
+
+// A mental exercise worked out in the head, one sentence a step: crossing
+// the ten in two jumps, or finding the hidden term and checking it.
+std::vector<PasoEjemplo> EjemploMental(const CuentaMental& c, TipoMental tipo, Incognita incognita);

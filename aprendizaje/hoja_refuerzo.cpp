@@ -164,9 +164,25 @@ private:
               QStringLiteral("Ejemplo resuelto"), Qt::AlignLeft | Qt::AlignVCenter);
         y_ += Alto(titulo) + 6 * mm_;
         const QFont cifras = Cifras(22);
-        const qreal ancho_op = Ancho(cifras, QStringLiteral("0")) * 1.6 * (kMaxColumnas + 2);
-        const qreal alto_op =
-            Cuenta(pag.ejemplo, zona_.left() + ancho_op, y_, cifras, &pag.pasos.back(), pag.metodo);
+        qreal ancho_op = Ancho(cifras, QStringLiteral("0")) * 1.6 * (kMaxColumnas + 2);
+        qreal alto_op = 0;
+        if (pag.ejemplo.descripcion.EsMental()) {
+            // The line as solved: the hidden term written in.
+            const CuentaMental& m = pag.ejemplo.mental;
+            const bool suma = pag.ejemplo.descripcion.mental == TipoMental::Sumas;
+            const QString t = QStringLiteral("%1 %2 %3 = %4")
+                                  .arg(m.primero)
+                                  .arg(suma ? QStringLiteral("+") : QStringLiteral("-"))
+                                  .arg(m.segundo)
+                                  .arg(m.resultado);
+            ancho_op = Ancho(cifras, t) + 4 * mm_;
+            alto_op = Alto(cifras);
+            Texto(QRectF(zona_.left(), y_, ancho_op, alto_op), cifras, t,
+                  Qt::AlignLeft | Qt::AlignVCenter);
+        } else {
+            alto_op = Cuenta(pag.ejemplo, zona_.left() + ancho_op, y_, cifras, &pag.pasos.back(),
+                             pag.metodo);
+        }
         // The steps beside it, numbered.
         const QFont pasos = Letra(10.5);
         const qreal x = zona_.left() + ancho_op + 12 * mm_;

@@ -19,7 +19,8 @@ std::vector<PaginaRefuerzo> PaginasDeRefuerzo(const QString& nino,
         const DescripcionCuenta& d = ds[size_t(k / int(confirmados.size())) % ds.size()];
         p.metodo = d.metodo;
         if (!SortearDescrita(d, azar, p.ejemplo)) continue;
-        if (!d.EsMental()) p.pasos = EjemploResuelto(p.ejemplo.op, d.es_suma, d.metodo);
+        p.pasos = d.EsMental() ? EjemploMental(p.ejemplo.mental, d.mental, d.incognita)
+                               : EjemploResuelto(p.ejemplo.op, d.es_suma, d.metodo);
         const int cuantos = d.EsMental() ? kEjerciciosMental : kEjerciciosColumnas;
         for (int i = 0; i < cuantos; ++i) {
             CuentaDescrita c;

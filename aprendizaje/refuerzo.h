@@ -18,7 +18,7 @@ struct PaginaRefuerzo {
     const Patron* patron = nullptr;
     MetodoResta metodo = MetodoResta::SumarAlSustraendo;
     CuentaDescrita ejemplo;
-    std::vector<PasoEjemplo> pasos; // empty for a mental pattern
+    std::vector<PasoEjemplo> pasos;
     std::vector<CuentaDescrita> ejercicios;
 };
 

@@ -140,6 +140,45 @@ private slots:
         QTEST(Marcas(pasos[size_t(paso)]), "marcas");
     }
 
+    void mental_data() {
+        QTest::addColumn<int>("primero");
+        QTest::addColumn<int>("segundo");
+        QTest::addColumn<bool>("suma");
+        QTest::addColumn<int>("incognita");
+        QTest::addColumn<QStringList>("frases");
+        QTest::newRow("27 + 15: the ten first")
+            << 27 << 15 << true << int(Incognita::Resultado)
+            << QStringList{"Completo la decena: 27 y 3 son 30.",
+                           "De 15 me quedan 12: 30 y 12 son 42.", "Escribo el 42."};
+        QTest::newRow("12 + 8: the ten is the answer")
+            << 12 << 8 << true << int(Incognita::Resultado)
+            << QStringList{"Completo la decena: 12 y 8 son 20.", "Escribo el 20."};
+        QTest::newRow("5 + ? = 12")
+            << 5 << 7 << true << int(Incognita::Segundo)
+            << QStringList{"¿Cuánto le falta a 5 para llegar a 12?", "12 menos 5 son 7.",
+                           "Lo compruebo: 5 y 7 son 12. Escribo el 7."};
+        QTest::newRow("43 - 18: down to the ten first")
+            << 43 << 18 << false << int(Incognita::Resultado)
+            << QStringList{"Quito primero 3 para llegar a la decena: 43 menos 3 son 40.",
+                           "Me quedan por quitar 15: 40 menos 15 son 25.", "Escribo el 25."};
+        QTest::newRow("? - 8 = 5")
+            << 13 << 8 << false << int(Incognita::Primero)
+            << QStringList{"¿De qué número quito 8 y me quedan 5?", "Lo junto: 5 y 8 son 13.",
+                           "Lo compruebo: 13 menos 8 son 5. Escribo el 13."};
+    }
+    void mental() {
+        QFETCH(int, primero);
+        QFETCH(int, segundo);
+        QFETCH(bool, suma);
+        QFETCH(int, incognita);
+        const CuentaMental c{primero, segundo, suma ? primero + segundo : primero - segundo};
+        QStringList hechas;
+        for (const PasoEjemplo& p :
+             EjemploMental(c, suma ? TipoMental::Sumas : TipoMental::Restas, Incognita(incognita)))
+            hechas << p.frase;
+        QTEST(hechas, "frases");
+    }
+
     // Sums carry nothing but their carries.
     void sumaSinMarcas() {
         const std::vector<PasoEjemplo> pasos =
