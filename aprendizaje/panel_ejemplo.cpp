@@ -1,5 +1,6 @@
 #include "aprendizaje/panel_ejemplo.h"
 
+#include "mental/ventana_mental.h"
 #include "nucleo/juego.h"
 #include "platform/accesibilidad.h"
 #include "written/ventana_resta.h"
@@ -24,6 +25,26 @@ QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, con
 } // namespace
 
 PanelEjemplo::PanelEjemplo(VentanaColumnas* ventana, std::vector<PasoEjemplo> pasos,
+                           std::function<void()> al_terminar)
+    : PanelEjemplo(static_cast<QDialog*>(ventana), std::move(pasos), std::move(al_terminar)) {
+    columnas_ = ventana;
+    // Nothing to type while the example plays.
+    columnas_->Memo_res->hide();
+    if (columnas_->Memo_mellevo) columnas_->Memo_mellevo->hide();
+    if (auto* r = qobject_cast<VentanaResta*>(columnas_)) r->Color95Button_ayuda->hide();
+    Empezar(QStringLiteral("Mira cómo se hace, columna a columna."));
+}
+
+PanelEjemplo::PanelEjemplo(VentanaMental* ventana, std::vector<PasoEjemplo> pasos,
+                           std::function<void()> al_terminar)
+    : PanelEjemplo(static_cast<QDialog*>(ventana), std::move(pasos), std::move(al_terminar)) {
+    mental_ = ventana;
+    mental_->Memo_res->hide();
+    mental_->Color95Button1->hide();
+    Empezar(QStringLiteral("Mira cómo se piensa."));
+}
+
+PanelEjemplo::PanelEjemplo(QDialog* ventana, std::vector<PasoEjemplo> pasos,
                            std::function<void()> al_terminar)
     : QWidget(ventana), ventana_(ventana), pasos_(std::move(pasos)),
       al_terminar_(std::move(al_terminar)), tamano_(ventana->size()) {
@@ -55,20 +76,38 @@ PanelEjemplo::PanelEjemplo(VentanaColumnas* ventana, std::vector<PasoEjemplo> pa
     Button_siguiente->setDefault(true);
     connect(Button_siguiente, &QPushButton::clicked, this, &PanelEjemplo::SiguientePaso);
     connect(Button_yalose, &QPushButton::clicked, this, &PanelEjemplo::Terminar);
+}
 
-    // Nothing to type while the example plays, and no clock.
-    ventana_->Memo_res->hide();
-    if (ventana_->Memo_mellevo) ventana_->Memo_mellevo->hide();
-    if (auto* r = qobject_cast<VentanaResta*>(ventana_)) r->Color95Button_ayuda->hide();
-    juego.contando_tiempo = false;
+void PanelEjemplo::Empezar(const QString& primera) {
+    juego.contando_tiempo = false; // no clock while the example plays
     Mostrar(PasoEjemplo{});
-    Label_paso->setText(QStringLiteral("Mira cómo se hace, columna a columna."));
+    Label_paso->setText(primera);
     ventana_->installEventFilter(this);
     show();
+    raise();
     Button_siguiente->setFocus();
 }
 
 void PanelEjemplo::Mostrar(const PasoEjemplo& p) {
+    if (columnas_) MostrarColumnas(p);
+    if (mental_) {
+        // The hidden term, under the answer box, shows at the last step.
+        const int oculto = mental_->Oculto();
+        const char* nombres[3] = {mental_->Def().etiqueta1, mental_->Def().etiqueta2,
+                                  "Label_resultado"};
+        if (auto* l = mental_->findChild<QLabel*>(QLatin1String(nombres[oculto]))) {
+            const bool ultimo = paso_ + 1 == Pasos() && paso_ >= 0;
+            const int32_t valores[3] = {mental_->Cuenta().primero, mental_->Cuenta().segundo,
+                                        mental_->Cuenta().resultado};
+            l->setText(ultimo ? QString::number(valores[oculto]) : QStringLiteral("?"));
+            l->show();
+        }
+    }
+    Label_paso->setText(p.frase);
+}
+
+void PanelEjemplo::MostrarColumnas(const PasoEjemplo& p) {
+    VentanaColumnas* ventana_ = columnas_;
     for (int c = 0; c <= kMaxColumnas; ++c) {
         QLabel* l = c < kMaxColumnas ? ventana_->Label_res[c] : nullptr;
         if (!l) continue;
@@ -89,7 +128,6 @@ void PanelEjemplo::Mostrar(const PasoEjemplo& p) {
                 l->raise();
             }
     }
-    Label_paso->setText(p.frase);
 }
 
 void PanelEjemplo::SiguientePaso() {
@@ -97,7 +135,8 @@ void PanelEjemplo::SiguientePaso() {
         Terminar();
         return;
     }
-    Mostrar(pasos_[size_t(++paso_)]);
+    ++paso_;
+    Mostrar(pasos_[size_t(paso_)]);
     if (paso_ + 1 == Pasos()) Button_siguiente->setText(QStringLiteral("&Ahora tú"));
     Button_siguiente->setFocus();
 }
@@ -107,6 +146,11 @@ void PanelEjemplo::Quitar() {
     quitado_ = true;
     ventana_->removeEventFilter(this);
     ventana_->setFixedSize(tamano_);
+    // The column windows show their boxes with each new operation; the mental one keeps them.
+    if (mental_) {
+        mental_->Memo_res->show();
+        mental_->Color95Button1->show();
+    }
     hide();
     deleteLater();
 }

@@ -9,16 +9,23 @@
 #include <QWidget>
 #include <functional>
 
+class QDialog;
 class QLabel;
 class QPushButton;
 class VentanaColumnas;
+class VentanaMental;
 
 class PanelEjemplo : public QWidget {
     Q_OBJECT
 public:
     // al_terminar runs once, after the last step or "Ya lo sé", when the
     // window is back to its own size; not when the window is closed first.
+    // A column window shows the example's operation already.
     PanelEjemplo(VentanaColumnas* ventana, std::vector<PasoEjemplo> pasos,
+                 std::function<void()> al_terminar);
+    // A mental window shows the example's line; the hidden term appears at
+    // the last step.
+    PanelEjemplo(VentanaMental* ventana, std::vector<PasoEjemplo> pasos,
                  std::function<void()> al_terminar);
 
     QLabel* Label_paso = nullptr;
@@ -34,10 +41,16 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    PanelEjemplo(QDialog* ventana, std::vector<PasoEjemplo> pasos,
+                 std::function<void()> al_terminar);
+    void Empezar(const QString& primera);
     void Mostrar(const PasoEjemplo& p);
+    void MostrarColumnas(const PasoEjemplo& p);
     void Quitar();
 
-    VentanaColumnas* ventana_;
+    QDialog* ventana_;
+    VentanaColumnas* columnas_ = nullptr;
+    VentanaMental* mental_ = nullptr;
     std::vector<PasoEjemplo> pasos_;
     std::function<void()> al_terminar_;
     QSize tamano_; // the window's own

@@ -53,6 +53,18 @@ void Siguiente() {
     r.actual = plan->Siguiente();
     const EjercicioRepaso& e = r.actual;
     auto* columnas = qobject_cast<VentanaColumnas*>(VentanaDeCodigo(e.ventana));
+    auto* mental = qobject_cast<VentanaMental*>(VentanaDeCodigo(e.ventana));
+    if (e.con_ejemplo && mental) {
+        Dar(e.ejemplo);
+        MostrarVentana(e.ventana);
+        const DescripcionCuenta& d = e.ejemplo.descripcion;
+        new PanelEjemplo(mental, EjemploMental(e.ejemplo.mental, d.mental, d.incognita),
+                         [mental, cuenta = e.cuenta] {
+                             Dar(cuenta);
+                             mental->NuevaCuenta();
+                         });
+        return;
+    }
     if (e.con_ejemplo && columnas) {
         Dar(e.ejemplo);
         MostrarVentana(e.ventana);

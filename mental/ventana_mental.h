@@ -46,6 +46,8 @@ public:
     const DefinicionMental& Def() const { return def_; }
     AjustesMental& Ajustes() const { return AjustesCalculoMental(def_.tipo); }
     const CuentaMental& Cuenta() const { return cuenta_; }
+    // The term under the answer box: 0 first, 1 second, 2 result.
+    int Oculto() const { return incognita_; }
     QAction* Accion(const char* nombre) const;
 
     // Controls common to both windows.

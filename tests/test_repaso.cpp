@@ -69,9 +69,13 @@ class TestRepaso : public QObject {
         Diario a;
         a.jugador = QStringLiteral("J1");
         for (QChar c : operaciones) {
-            if (c == u'X') // 142 - 28: 2 take 8 is not possible, 8 - 2 = 6 written
+            if (c == u'X') { // 142 - 28: 2 take 8 is not possible, 8 - 2 = 6 written
                 a.Columnas(VentanaRestas4b, QStringLiteral("142-28"), M1, {{6, 4}, {1}, {1}});
-            else
+            } else if (c == u'M') { // 5 + ? = 12: the two seen added, 17
+                a.Nueva();
+                a.Poner(Mental(QStringLiteral("5+[7]=12"), 17), true);
+                a.Poner(Mental(QStringLiteral("5+[7]=12"), 7), false);
+            } else
                 a.Columnas(VentanaSumas3b, QStringLiteral("123+456"), M1, {{9}, {7}, {5}});
         }
         return DiarioDe(Resultados(), QStringLiteral("aula-1"), a.pasos);
@@ -182,6 +186,34 @@ private slots:
         QVERIFY(!Panel(v));
         QCOMPARE(v->size(), tamano);
         QCOMPARE(v->Resta().Op().cifras, EjercicioDelRepaso().cuenta.op.cifras);
+    }
+
+    // A mental pattern's example in the mental window: the hidden term only
+    // at the last step, then the exercise with the term hidden where the
+    // mistake shows.
+    void ejemploMental() {
+        QVERIFY(DiarioDeJ1(QStringLiteral("MM")));
+        Jugar();
+        const EjercicioRepaso& e = EjercicioDelRepaso();
+        QCOMPARE(QLatin1String(e.patron->codigo), QLatin1String("mental_contraria"));
+        auto* v = qobject_cast<VentanaMental*>(VentanaDeCodigo(e.ventana));
+        QVERIFY(v && v->isVisible());
+        PanelEjemplo* panel = Panel(v);
+        QVERIFY(panel);
+        QVERIFY(v->Memo_res->isHidden());
+        QCOMPARE(v->Oculto(), int(e.ejemplo.descripcion.incognita));
+        QCOMPARE(v->Cuenta().primero, e.ejemplo.mental.primero);
+        for (int i = 0; i < panel->Pasos(); ++i)
+            QTest::keyClick(v, Qt::Key_Return);
+        QVERIFY(v->findChild<QLabel*>(QLatin1String(v->Def().etiqueta2))->text() ==
+                QString::number(e.ejemplo.mental.segundo));
+        QTest::keyClick(v, Qt::Key_Return);
+        QVERIFY(!Panel(v));
+        QVERIFY(v->Memo_res->isVisible());
+        QCOMPARE(v->Cuenta().resultado, e.cuenta.mental.resultado);
+        QCOMPARE(v->Oculto(), int(Incognita::Segundo));
+        Resolver(v);
+        QCOMPARE(juego.jugadores[0].aciertos[CalculoMental], 1);
     }
 
     // With nothing confirmed: the message once, then the kinds the child played.
