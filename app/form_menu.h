@@ -84,6 +84,7 @@ public:
     void m_sumasyrestasConClick();
     void SumasyRestasCONllevadasmsdifcil2Click();
     void Clculomental1Click();
+    void Repasodemiserrores1Click();
     void Cambiodeturnojugadoresautomtico1Click();
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();

@@ -3,6 +3,7 @@
 
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
+#include "aprendizaje/repaso.h"
 #include "aprendizaje/ventana_diagnostico.h"
 #include "aprendizaje/ventana_informe_clase.h"
 #include "nucleo/juego.h"
@@ -43,6 +44,7 @@ void TForm_menu::ConectarComandos() {
         {"m_sumasyrestasCon", &TForm_menu::m_sumasyrestasConClick},
         {"SumasyRestasCONllevadasmsdifcil2", &TForm_menu::SumasyRestasCONllevadasmsdifcil2Click},
         {"Clculomental1", &TForm_menu::Clculomental1Click},
+        {"Repasodemiserrores1", &TForm_menu::Repasodemiserrores1Click},
         {"Cambiodeturnojugadoresautomtico1", &TForm_menu::Cambiodeturnojugadoresautomtico1Click},
         {"Cambiodeturnojugadoresmanual1", &TForm_menu::Cambiodeturnojugadoresmanual1Click},
         {"Editarvisualizarlasquemellevo", &TForm_menu::EditarvisualizarlasquemellevoClick},
@@ -117,9 +119,10 @@ void TForm_menu::MarcarSolo(const char* propia, std::initializer_list<const char
 // Play commands
 
 void TForm_menu::ElegirJuego(const char* propia, TipoJuego tipo, void (*siguiente)()) {
-    MarcarSolo(propia, {"m_sumasyrestasSin", "m_sumasCon_restasSin",
-                        "SumasCONllevadasRestasSINllevadasmsdifcil1", "m_sumasyrestasCon",
-                        "SumasyRestasCONllevadasmsdifcil2", "Clculomental1"});
+    MarcarSolo(propia,
+               {"m_sumasyrestasSin", "m_sumasCon_restasSin",
+                "SumasCONllevadasRestasSINllevadasmsdifcil1", "m_sumasyrestasCon",
+                "SumasyRestasCONllevadasmsdifcil2", "Clculomental1", "Repasodemiserrores1"});
     juego.tipo_juego = tipo;
     siguiente();
 }
@@ -143,6 +146,9 @@ void TForm_menu::SumasyRestasCONllevadasmsdifcil2Click() {
 }
 void TForm_menu::Clculomental1Click() {
     ElegirJuego("Clculomental1", TipoJuego::CalculoMental, SiguienteCalculoMental);
+}
+void TForm_menu::Repasodemiserrores1Click() {
+    ElegirJuego("Repasodemiserrores1", TipoJuego::Repaso, EmpezarRepaso);
 }
 
 // Configuration commands

@@ -2,6 +2,7 @@
 
 #include "app/orden_diagnostico.h"
 #include "app/orden_informe_clase.h"
+#include "app/orden_refuerzo.h"
 #include "app/salida_ordenes.h"
 #include "mental/calculo_mental.h"
 #include "nucleo/azar.h"
@@ -30,6 +31,8 @@ const char kUso[] =
     "        (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
     "  zifra --informe-clase [--diarios RUTA]... [--desde AAAA-MM-DD]\n"
     "        [--hasta AAAA-MM-DD] (--csv SALIDA.csv | --pdf SALIDA.pdf)\n"
+    "  zifra --refuerzo (--jugador NOMBRE | --todos) [--diarios RUTA]...\n"
+    "        [--paginas N] [--semilla S] [--sin-soluciones] --pdf SALIDA.pdf\n"
     "  zifra --help\n"
     "\n"
     "Escribe hojas de ejercicios, la página de resultados o el diagnóstico de\n"
@@ -64,12 +67,17 @@ const char kUso[] =
     "                     confirmados de cada niño, por tipo de cuenta: en CSV una\n"
     "                     fila por niño y tipo; en PDF una página de la clase y\n"
     "                     una por niño\n"
+    "  --refuerzo         hojas para practicar los errores confirmados de un niño,\n"
+    "                     con un ejemplo resuelto y ejercicios hechos para cada\n"
+    "                     error; --paginas es por niño (1 si no se da)\n"
+    "  --todos            cada niño con algún error confirmado, en sus páginas\n"
     "  --help             muestra esta ayuda\n"
     "\n"
     "Termina con 0 si todo va bien, 1 si un archivo no se puede leer o escribir y 2\n"
     "si una opción no es válida. El diagnóstico nombra los diarios que no puede leer\n"
     "y sigue con los demás; termina con 1 si no queda ninguno o si el jugador no\n"
-    "está en ellos.\n";
+    "está en ellos. El refuerzo también termina con 1 si el jugador no tiene\n"
+    "errores confirmados.\n";
 
 // Thrown while reading the arguments; carries the message for stderr.
 struct OpcionMala {
@@ -80,7 +88,8 @@ struct Ordenes {
     bool ayuda = false;
     bool diagnostico = false;
     bool informe_clase = false; // with the options of diag, but no child
-    OrdenDiagnostico diag;      // the output goes in pdf, or in diag.csv
+    bool refuerzo = false, todos = false;
+    OrdenDiagnostico diag; // the output goes in pdf, or in diag.csv
     QString hoja, pdf, resultados;
     int paginas = 0;
     int longitud = 297;
@@ -176,9 +185,12 @@ bool LeerDiagnostico(const QString& op, const QString& v, OrdenDiagnostico& d) {
 
 void ComprobarDiagnostico(const Ordenes& o, const QStringList& suyas) {
     if (!o.diagnostico && !o.informe_clase) {
-        if (!suyas.isEmpty())
-            throw OpcionMala{QStringLiteral("%1 solo sirve con --diagnostico o --informe-clase")
-                                 .arg(suyas.first())};
+        // The refuerzo reads journals too, by child.
+        for (const QString& op : suyas)
+            if (!o.refuerzo ||
+                (op != QLatin1String("--diarios") && op != QLatin1String("--jugador")))
+                throw OpcionMala{
+                    QStringLiteral("%1 solo sirve con --diagnostico o --informe-clase").arg(op)};
         return;
     }
     if (o.informe_clase && suyas.contains(QLatin1String("--jugador")))
@@ -210,6 +222,10 @@ Ordenes Leer(const QStringList& args) {
         }
         if (op == QLatin1String("--informe-clase")) {
             o.informe_clase = true;
+            continue;
+        }
+        if (op == QLatin1String("--refuerzo") || op == QLatin1String("--todos")) {
+            (op == QLatin1String("--todos") ? o.todos : o.refuerzo) = true;
             continue;
         }
         static const QStringList kConValor = {
@@ -256,11 +272,23 @@ Ordenes Leer(const QStringList& args) {
         }
     }
     if (o.ayuda) return o;
+    if (o.todos && !o.refuerzo)
+        throw OpcionMala{QStringLiteral("--todos solo sirve con --refuerzo")};
+    if (o.refuerzo) {
+        if (!o.hoja.isEmpty() || !o.resultados.isEmpty() || o.diagnostico || o.informe_clase)
+            throw OpcionMala{QStringLiteral(
+                "--refuerzo no va con --hoja, --resultados, --diagnostico ni --informe-clase")};
+        ComprobarDiagnostico(o, suyas_diagnostico);
+        if (o.diag.jugador.isEmpty() == !o.todos)
+            throw OpcionMala{QStringLiteral("hace falta --jugador NOMBRE o --todos, y solo uno")};
+        if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
+        return o;
+    }
     if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) +
             int(o.informe_clase) !=
         1)
-        throw OpcionMala{QStringLiteral("hace falta --hoja, --resultados o --diagnostico (o "
-                                        "--informe-clase), y solo uno de ellos")};
+        throw OpcionMala{QStringLiteral("hace falta --hoja, --resultados, --diagnostico, "
+                                        "--informe-clase o --refuerzo, y solo uno de ellos")};
     ComprobarDiagnostico(o, suyas_diagnostico);
     if (o.diagnostico || o.informe_clase) return o;
     if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
@@ -338,6 +366,17 @@ int EjecutarLineaDeOrdenes(int argc, char** argv) {
     if (o.informe_clase)
         return EjecutarInformeClase(
             {o.diag.diarios, o.diag.desde, o.diag.hasta, o.diag.csv, o.pdf});
+    if (o.refuerzo) {
+        OrdenRefuerzo r;
+        r.diarios = o.diag.diarios;
+        r.jugador = o.diag.jugador;
+        r.todos = o.todos;
+        r.paginas = o.paginas > 0 ? o.paginas : 1;
+        if (o.semilla) r.semilla = *o.semilla;
+        r.con_soluciones = o.con_soluciones;
+        r.pdf = o.pdf;
+        return EjecutarRefuerzo(r);
+    }
     if (o.diagnostico) {
         OrdenDiagnostico d = o.diag;
         d.pdf = o.pdf;

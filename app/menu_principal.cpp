@@ -23,6 +23,7 @@ const ElementoMenu kMenuPrincipal[] = {
     {1, "SumasyRestasCONllevadasmsdifcil2", "Sumas y Restas   CON  llevadas, más &difícil", "Jugar con sumas  y  restas, ambas  CON  llevadas y más difícil", true, false, true},
     {1, nullptr, "", "", false, false, true},
     {1, "Clculomental1", "Cálculo  &mental", "Operaciones horizontales, para calcular mentalmente. Elementos con valores configurables.", true, false, true},
+    {1, "Repasodemiserrores1", "&Repaso de mis errores", "Practicar, con un ejemplo resuelto primero, los errores que el diagnóstico ha confirmado", true, false, true},
 
     {0, "Opciones2", "&Configuración", "", false, false, true},
     {1, "Cambiodeturnojugadoresautomtico1", "Cambio de jugador &automático", "Pasa el turno automáticamente según configuración", true, true, true},

@@ -1,6 +1,8 @@
 #include "aprendizaje/ventana_diagnostico.h"
 
+#include "aprendizaje/hoja_refuerzo.h"
 #include "aprendizaje/patrones.h"
+#include "aprendizaje/plan_repaso.h"
 #include "aprendizaje/textos_diagnostico.h"
 #include "aprendizaje/vista_ejemplo.h"
 #include "nucleo/juego.h"
@@ -20,6 +22,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -176,6 +179,10 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
     Boton_imprimir = Boton(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
                            QStringLiteral("Imprime el diagnóstico de este niño o niña, o lo "
                                           "guarda en PDF si no hay impresora"));
+    Boton_refuerzo =
+        Boton(this, "Boton_refuerzo", QStringLiteral("Hoja de &refuerzo..."),
+              QStringLiteral("Imprime una hoja para practicar cada error confirmado: "
+                             "un ejemplo resuelto y ejercicios hechos para ese error"));
     Boton_cerrar =
         Boton(this, "Boton_cerrar", QStringLiteral("&Cerrar"), QStringLiteral("Cierra la ventana"));
 
@@ -192,6 +199,7 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
     botones->addWidget(Label_avisos, 1);
     botones->addStretch();
     botones->addWidget(Boton_imprimir);
+    botones->addWidget(Boton_refuerzo);
     botones->addWidget(Boton_cerrar);
     auto* capa = new QVBoxLayout(this);
     capa->addLayout(centro, 1);
@@ -199,6 +207,7 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
 
     connect(Lista_ninos, &QListWidget::currentRowChanged, this, &VentanaDiagnostico::Elegir);
     connect(Boton_imprimir, &QPushButton::clicked, this, &VentanaDiagnostico::Imprimir);
+    connect(Boton_refuerzo, &QPushButton::clicked, this, &VentanaDiagnostico::ImprimirRefuerzo);
     connect(Boton_cerrar, &QPushButton::clicked, this, &QDialog::accept);
     if (ninos_.empty())
         Elegir(-1);
@@ -233,6 +242,7 @@ void VentanaDiagnostico::Elegir(int) {
     Area_patrones->setVisible(patrones);
     Label_vacio->setVisible(!patrones);
     Boton_imprimir->setEnabled(!n.nombre.isEmpty());
+    Boton_refuerzo->setEnabled(n.diagnostico && !Confirmados(*n.diagnostico).empty());
     if (!hay_diarios_) {
         Label_vacio->setText(
             QStringLiteral("Todavía no hay ningún diario de aprendizaje en la carpeta de "
@@ -262,9 +272,27 @@ QPrinter& ImpresoraDiagnostico() {
 void VentanaDiagnostico::Imprimir() {
     const InformeNino informe = Informe();
     if (informe.nombre.isEmpty()) return;
+    ImprimirCon(QStringLiteral("diagnóstico de errores.pdf"), kTituloDiagnostico,
+                [&](QPrinter& p) { return ImprimirDiagnostico({informe}, p); });
+}
+
+void VentanaDiagnostico::ImprimirRefuerzo() {
+    const InformeNino informe = Informe();
+    if (!informe.diagnostico) return;
+    HojaRefuerzo hoja;
+    hoja.semilla = QRandomGenerator::global()->generate();
+    hoja.fecha = QDate::currentDate();
+    hoja.paginas =
+        PaginasDeRefuerzo(informe.nombre, Confirmados(*informe.diagnostico), 1, hoja.semilla);
+    if (hoja.paginas.empty()) return;
+    ImprimirCon(QStringLiteral("hoja de refuerzo.pdf"), QStringLiteral("Hoja de refuerzo"),
+                [&](QPrinter& p) { return ::ImprimirRefuerzo(hoja, p); });
+}
+
+void VentanaDiagnostico::ImprimirCon(const QString& archivo, const QString& titulo,
+                                     const std::function<bool(QPrinter&)>& pintar) {
     QPrinter& impresora = ImpresoraDiagnostico();
-    const QString pdf = QDir(resultados::CarpetaResultados())
-                            .filePath(QStringLiteral("diagnóstico de errores.pdf"));
+    const QString pdf = QDir(resultados::CarpetaResultados()).filePath(archivo);
     plataforma::ProponerArchivoPdf(impresora, pdf, pdf);
     {
         QPrintDialog dialogo(&impresora, this);
@@ -276,10 +304,10 @@ void VentanaDiagnostico::Imprimir() {
     if (!fallo) {
         QPrintPreviewDialog vista(&impresora, this);
         vista.setObjectName(QStringLiteral("Vista_previa"));
-        vista.setWindowTitle(kTituloDiagnostico);
+        vista.setWindowTitle(titulo);
         vista.resize(800, 900);
         QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&](QPrinter* p) {
-            if (!ImprimirDiagnostico({informe}, *p)) fallo = true;
+            if (!pintar(*p)) fallo = true;
         });
         plataforma::EjecutarModal(&vista, this);
     }

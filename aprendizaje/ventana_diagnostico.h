@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -36,14 +37,20 @@ public:
     QLabel* Label_vacio = nullptr; // a child without any pattern, or no journal at all
     QLabel* Label_avisos = nullptr;
     QPushButton* Boton_imprimir = nullptr;
+    QPushButton* Boton_refuerzo = nullptr; // only for a child with a confirmed pattern
     QPushButton* Boton_cerrar = nullptr;
 
     // The chosen child's page, as printed.
     InformeNino Informe() const;
     void Imprimir();
+    // The chosen child's hoja de refuerzo, a page per confirmed pattern, from a new seed.
+    void ImprimirRefuerzo();
 
 private:
     void Elegir(int fila);
+    // The print dialog, then the preview that paints with `pintar`.
+    void ImprimirCon(const QString& archivo, const QString& titulo,
+                     const std::function<bool(QPrinter&)>& pintar);
 
     std::vector<DiagnosticoJugador> diagnosticos_;
     QHash<QString, Periodo> periodos_;

@@ -16,6 +16,7 @@
 #include "app/arranque.h"
 #include "app/form_menu.h"
 #include "aprendizaje/diario.h"
+#include "aprendizaje/hoja_refuerzo.h"
 #include "aprendizaje/registro.h"
 #include "mental/ventana_mental.h"
 #include "nucleo/juego.h"
@@ -496,6 +497,44 @@ int Hojas(int argc, char** argv) {
     return 0;
 }
 
+// One hoja de refuerzo page for each of 30 children, each with a pattern
+// of the table confirmed (the mental ones too): drawn and printed to PDF.
+int Refuerzo(int argc, char** argv) {
+    SinPantalla();
+    QApplication app(argc, argv);
+    const QString dir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
+    QDir().mkpath(dir);
+    const QString pdf = QDir(dir).filePath(QStringLiteral("refuerzo.pdf"));
+    constexpr int kNinos = 30;
+    Muestras m;
+    int paginas = 0;
+    for (int vuelta = 0; vuelta < 3; ++vuelta) {
+        bool bien = false;
+        m.Anadir(Cronometrar([&] {
+            HojaRefuerzo hoja;
+            hoja.semilla = 100 + vuelta;
+            hoja.fecha = QDate(2026, 3, 2);
+            for (int n = 0; n < kNinos; ++n) {
+                const Patron* p = &Patrones()[size_t(n) % Patrones().size()];
+                for (PaginaRefuerzo& pag :
+                     PaginasDeRefuerzo(QStringLiteral("Niño %1").arg(n + 1), {p}, 1, hoja.semilla))
+                    hoja.paginas.push_back(std::move(pag));
+            }
+            QPrinter impresora(QPrinter::HighResolution);
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            bien = ImprimirRefuerzo(hoja, impresora);
+        }));
+        paginas = bien ? ContarPaginas(pdf) : -1;
+    }
+    Fila(QStringLiteral("Hojas"),
+         QStringLiteral("refuerzo: una página por niño, 30 niños, mediana de 3"),
+         QStringLiteral("%1 (%2 páginas)").arg(Ms(m.Mediana())).arg(paginas),
+         QStringLiteral("< 2 s"),
+         QString::fromLatin1(Cumple(paginas == kNinos && m.Mediana() < 2000)));
+    return 0;
+}
+
 // ---------------------------------------------------------------- files
 
 void LlenarJugadores(int n) {
@@ -700,9 +739,10 @@ int main(int argc, char** argv) {
     const QByteArray modo = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     const std::pair<const char*, std::function<int(int, char**)>> modos[] = {
         {"ventanas", Ventanas}, {"arranque", Arranque}, {"teclas", Teclas}, {"hojas", Hojas},
-        {"archivos", Archivos}, {"memoria", Memoria},   {"diario", Diario}};
+        {"archivos", Archivos}, {"memoria", Memoria},   {"diario", Diario}, {"refuerzo", Refuerzo}};
     for (const auto& m : modos)
         if (modo == m.first) return m.second(argc, argv);
-    std::fputs("uso: zifra_bench ventanas|arranque|teclas|hojas|archivos|memoria ...\n", stderr);
+    std::fputs("uso: zifra_bench ventanas|arranque|teclas|hojas|archivos|memoria|refuerzo ...\n",
+               stderr);
     return 2;
 }

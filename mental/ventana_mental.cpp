@@ -258,13 +258,33 @@ void VentanaMental::FormClose() {
     GIFImage1->hide();
 }
 
+namespace {
+struct CuentaMentalDada {
+    int32_t codigo = SinVentana;
+    CuentaMental cuenta;
+    Incognita incognita = Incognita::Resultado;
+} g_dada;
+} // namespace
+
+void DarSiguienteCuentaMental(int32_t codigo, const CuentaMental& cuenta, Incognita incognita) {
+    g_dada = {codigo, cuenta, incognita};
+}
+
 void VentanaMental::NuevaCuenta() {
     juego.ventana_actual = def_.codigo;
     MostrarTotales();
     const AjustesMental& a = Ajustes();
-    cuenta_ = SortearCuentaMental(def_.tipo, a);
-    valor_correcto = ValorIncognita(cuenta_, a.incognita);
-    const int oculto = Indice(a.incognita);
+    Incognita incognita = a.incognita;
+    if (g_dada.codigo == def_.codigo) {
+        // The settings stay as the child chose them for the next ones.
+        cuenta_ = g_dada.cuenta;
+        incognita = g_dada.incognita;
+        g_dada.codigo = SinVentana;
+    } else {
+        cuenta_ = SortearCuentaMental(def_.tipo, a);
+    }
+    valor_correcto = ValorIncognita(cuenta_, incognita);
+    const int oculto = Indice(incognita);
     incognita_ = oculto;
     Memo_res->move(kIzquierdaRespuesta[oculto], kTopCuenta);
     QLabel* etiquetas[3] = {terminos_[0], terminos_[1], Label_resultado};

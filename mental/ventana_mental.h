@@ -34,6 +34,10 @@ struct DefinicionMental {
     const char* verbo_fijo; // "sumar": the fixed values' times table
 };
 
+// The next new operation of window `codigo` is this one, with that term
+// hidden, instead of one drawn by the window's settings. Taken once.
+void DarSiguienteCuentaMental(int32_t codigo, const CuentaMental& cuenta, Incognita incognita);
+
 class VentanaMental : public VentanaDeEjercicio {
     Q_OBJECT
 public:
@@ -42,6 +46,8 @@ public:
     const DefinicionMental& Def() const { return def_; }
     AjustesMental& Ajustes() const { return AjustesCalculoMental(def_.tipo); }
     const CuentaMental& Cuenta() const { return cuenta_; }
+    // The term under the answer box: 0 first, 1 second, 2 result.
+    int Oculto() const { return incognita_; }
     QAction* Accion(const char* nombre) const;
 
     // Controls common to both windows.

@@ -82,6 +82,7 @@ enum class TipoJuego : int32_t {
     ConLlevadas = 4,             // both carry
     ConLlevadasDificil = 5,
     CalculoMental = 6,
+    Repaso = 7, // "Repaso de mis errores": exercises chosen for the child's mistakes
 };
 
 // When the borrows of a subtraction are marked.

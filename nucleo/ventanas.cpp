@@ -12,7 +12,13 @@ std::map<int32_t, QPointer<QWidget>>& Registro() {
     return registro;
 }
 
+void (*g_siguiente_repaso)() = nullptr;
+
 void Siguiente(int grupo) {
+    if (juego.tipo_juego == TipoJuego::Repaso && g_siguiente_repaso) {
+        g_siguiente_repaso();
+        return;
+    }
     CerrarVentanaActual();
     MostrarVentana(ElegirSiguienteVentana(grupo));
 }
@@ -51,6 +57,10 @@ int32_t ElegirSiguienteVentana(int grupo) {
     for (const ModoJuego& m : kModosJuego)
         if (m.grupo == grupo && (!elegido || elegido->tipo_juego != juego.tipo_juego)) elegido = &m;
     return juego.usar_sumas[grupo] ? elegido->ventana_suma : elegido->ventana_resta;
+}
+
+void FijarSiguienteDelRepaso(void (*siguiente)()) {
+    g_siguiente_repaso = siguiente;
 }
 
 void SiguienteSinLlevadas() {

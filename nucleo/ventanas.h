@@ -17,6 +17,10 @@ void MostrarVentana(int32_t codigo);
 // mode; flips usar_sumas[grupo] first when player 1 is current.
 int32_t ElegirSiguienteVentana(int grupo);
 
+// A play mode that chooses its own exercises (TipoJuego::Repaso) takes
+// over every window's next exercise; nullptr gives it back.
+void FijarSiguienteDelRepaso(void (*siguiente)());
+
 void SiguienteSinLlevadas();
 void SiguienteSumasConLlevadas();
 void SiguienteConLlevadas();

@@ -384,6 +384,43 @@ private slots:
             QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
         QVERIFY(!texto.contains(QStringLiteral("Mateo")));
     }
+
+    // A page per confirmed pattern through the same print path; a child
+    // with nothing confirmed has no button to press.
+    void refuerzo() {
+        QVERIFY(EscribirClase(Resultados()));
+        auto v = Ventana();
+        Elegir(*v, QStringLiteral("Mateo"));
+        QVERIFY(!v->Boton_refuerzo->isEnabled());
+        Elegir(*v, QStringLiteral("Berta"));
+        QVERIFY(!v->Boton_refuerzo->isEnabled());
+        Elegir(*v, QStringLiteral("Lucía"));
+        QVERIFY(v->Boton_refuerzo->isEnabled());
+        const QString pdf = dir_->filePath(QStringLiteral("refuerzo.pdf"));
+        buzon_.dialogos << [&](QDialog* d) {
+            QPrinter* p = qobject_cast<QPrintDialog*>(d)->printer();
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return int(QDialog::Accepted);
+        };
+        buzon_.dialogos << [&](QDialog* d) {
+            auto* w = d->findChild<QPrintPreviewWidget*>();
+            w->updatePreview();
+            w->print();
+            return int(QDialog::Accepted);
+        };
+        v->Boton_refuerzo->click();
+        QCOMPARE(buzon_.dialogos_vistos, (QStringList{"PrintDialog1", "Vista_previa"}));
+        QVERIFY(buzon_.mensajes.isEmpty());
+        const InfoPdf info = LeerInfoPdf(pdf);
+        QCOMPARE(info.paginas, 2);
+        QVERIFY2(info.EsA4() && !info.Apaisada(), qPrintable(info.Texto()));
+        const QString texto = SalidaDe(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        for (const char* t :
+             {"Hoja de refuerzo", "Lucía", "Ejemplo resuelto", "Se olvida de la llevada",
+              "No suma la que se lleva a la cifra de abajo"})
+            QVERIFY2(texto.contains(QString::fromUtf8(t)), t);
+    }
 };
 
 QTEST_MAIN(TestVentanaDiagnostico)

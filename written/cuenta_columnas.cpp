@@ -32,6 +32,17 @@ Operacion Sortear(Sorteo sorteo, int filas, int columnas) {
     return op;
 }
 
+bool SorteoAdmite(Sorteo sorteo, const Operacion& op) {
+    for (int c = 0; c < op.columnas; ++c) {
+        const int a = op.cifras[0][c], b = op.cifras[1][c];
+        if ((sorteo == Sorteo::SumaSinLlevar && a + b > 9) ||
+            (sorteo == Sorteo::SumaLlevaSiempre && c < 2 && a + b < 10) ||
+            (sorteo == Sorteo::RestaSinLlevar && a < b))
+            return false;
+    }
+    return true;
+}
+
 void CuentaEnColumnas::Empezar(const Operacion& op, bool es_suma, bool con_llevadas) {
     op_ = op;
     con_llevadas_ = con_llevadas;

@@ -26,6 +26,9 @@ struct Operacion {
 
 // Column by column from the units, top row first, with the shared Aleatorio.
 Operacion Sortear(Sorteo sorteo, int filas, int columnas);
+// Could Sortear have drawn it? For operations made elsewhere and shown in
+// a window of that draw.
+bool SorteoAdmite(Sorteo sorteo, const Operacion& op);
 
 class CuentaEnColumnas {
 public:

@@ -26,6 +26,15 @@ Operacion RestaConPrestamo::Sortear(int columnas) {
     return op;
 }
 
+bool RestaConPrestamo::Admite(const Operacion& op) {
+    if (op.filas != 2 || (op.columnas != 3 && op.columnas != 4)) return false;
+    auto m = [&](int c) { return op.cifras[0][c]; };
+    auto s = [&](int c) { return op.cifras[1][c]; };
+    if (m(0) >= s(0)) return false;
+    if (op.columnas == 4) return m(2) < s(2) && m(3) > s(3);
+    return m(2) > s(2);
+}
+
 void RestaConPrestamo::Empezar(const Operacion& op, MetodoResta metodo, MarcarLlevadas marcar) {
     op_ = op;
     metodo_ = metodo;

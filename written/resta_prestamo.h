@@ -36,6 +36,8 @@ public:
 
     // columnas: 3 (hundreds never borrow) or 4 (units and hundreds always do).
     static Operacion Sortear(int columnas);
+    // Could Sortear have drawn it (two rows, 3 or 4 columns)?
+    static bool Admite(const Operacion& op);
     // The method and marking mode hold until the next operation.
     void Empezar(const Operacion& op, MetodoResta metodo, MarcarLlevadas marcar);
 

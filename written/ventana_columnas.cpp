@@ -182,8 +182,30 @@ void VentanaColumnas::MoverRespuesta(int columna) {
     Memo_res->move(def_.izquierdas[columna - 1], Memo_res->y());
 }
 
+namespace {
+struct CuentaDada {
+    int32_t codigo = SinVentana;
+    Operacion op;
+} g_dada;
+} // namespace
+
+void DarSiguienteCuenta(int32_t codigo, const Operacion& op) {
+    g_dada = {codigo, op};
+}
+
+bool TomarCuentaDada(int32_t codigo, Operacion& op) {
+    if (g_dada.codigo == SinVentana || g_dada.codigo != codigo) return false;
+    op = g_dada.op;
+    g_dada.codigo = SinVentana;
+    return true;
+}
+
 void VentanaColumnas::NuevaCuenta() {
-    MostrarCuenta(Sortear(def_.sorteo, def_.filas, def_.columnas));
+    Operacion op;
+    if (TomarCuentaDada(def_.codigo, op))
+        MostrarCuenta(op);
+    else
+        MostrarCuenta(Sortear(def_.sorteo, def_.filas, def_.columnas));
 }
 
 void VentanaColumnas::MostrarCuenta(const Operacion& op) {

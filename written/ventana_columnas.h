@@ -28,6 +28,12 @@ struct DefinicionVentana {
     void (*siguiente)();          // next-exercise routine at the end
 };
 
+// The next new operation of window `codigo` is this one instead of a drawn
+// one: a play mode that picks its own exercises sets it before showing the
+// window. Taken once.
+void DarSiguienteCuenta(int32_t codigo, const Operacion& op);
+bool TomarCuentaDada(int32_t codigo, Operacion& op);
+
 class VentanaColumnas : public VentanaDeEjercicio {
     Q_OBJECT
 public:

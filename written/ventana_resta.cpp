@@ -83,7 +83,11 @@ QLabel* VentanaResta::Marca(TipoMarca tipo, int columna) const {
 }
 
 void VentanaResta::NuevaCuenta() {
-    MostrarResta(RestaConPrestamo::Sortear(Def().columnas));
+    Operacion op;
+    if (TomarCuentaDada(Def().codigo, op))
+        MostrarResta(op);
+    else
+        MostrarResta(RestaConPrestamo::Sortear(Def().columnas));
 }
 
 void VentanaResta::MostrarResta(const Operacion& op) {
