@@ -545,7 +545,7 @@ private slots:
                                                               salida}
                                                << 2 << "--csv solo sirve con --diagnostico";
         QTest::newRow("diagnosis and sheet") << base + QStringList{QStringLiteral("--hoja"), "2"}
-                                             << 2 << "--hoja, --resultados o --diagnostico";
+                                             << 2 << "--hoja, --resultados, --diagnostico";
         QTest::newRow("no such path")
             << QStringList{d,
                            csv,
