@@ -123,6 +123,8 @@ std::vector<int16_t> Muestras(const Onda& o) {
     return m;
 }
 
+std::function<void(const int16_t*, size_t)> g_voz_sonando;
+
 // One thread plays everything on one stream: the effects, one at a time (a
 // new one cuts off the one still playing, as the old single-channel player
 // did), mixed with the sentence being said. The game's thread only hands it
@@ -130,8 +132,8 @@ std::vector<int16_t> Muestras(const Onda& o) {
 // sentence, so neither waits on the device.
 class Altavoz : public QObject {
 public:
-    Altavoz(std::array<std::vector<int16_t>, 3> efectos, QObject* dueno)
-        : QObject(dueno), efectos_(std::move(efectos)), hilo_([this] { Bucle(); }) {}
+    Altavoz(std::array<Onda, 3> ondas, QObject* dueno)
+        : QObject(dueno), ondas_(std::move(ondas)), hilo_([this] { Bucle(); }) {}
     ~Altavoz() override {
         {
             std::lock_guard<std::mutex> l(m_);
@@ -188,6 +190,10 @@ private:
                 std::unique_lock<std::mutex> l(m_);
                 cv_.wait(l, [this] { return HayQueSonar(); });
                 if (fin_) break;
+                // Converted here, when the first sound is due: not at start-up.
+                if (efectos_[0].empty() && !ondas_[0].datos.isEmpty())
+                    for (size_t i = 0; i < ondas_.size(); ++i)
+                        efectos_[i] = Muestras(ondas_[i]);
                 if (pedido_ >= 0) {
                     actual_ = &efectos_[size_t(pedido_)];
                     efecto_ = 0;
@@ -244,6 +250,7 @@ private:
         {
             std::lock_guard<std::mutex> l(m_);
             const size_t v = std::min(kTrozo, voz_.size() - voz_leida_);
+            if (v > 0 && g_voz_sonando) g_voz_sonando(voz_.data() + voz_leida_, v);
             for (size_t i = 0; i < v; ++i)
                 suma[i] += voz_[voz_leida_ + i];
             voz_leida_ += v;
@@ -292,7 +299,8 @@ private:
 
     static constexpr size_t kSinEfecto = size_t(-1) / 4;
 
-    const std::array<std::vector<int16_t>, 3> efectos_;
+    const std::array<Onda, 3> ondas_;
+    std::array<std::vector<int16_t>, 3> efectos_; // the sound thread's, once converted
     std::mutex m_;
     std::condition_variable cv_;
     int pedido_ = kNada;
@@ -321,12 +329,12 @@ std::function<void(Sonido)> g_observador;
 
 void CargarSonidos() {
     if (g_altavoz) return;
-    std::array<std::vector<int16_t>, 3> efectos;
-    for (size_t i = 0; i < efectos.size(); ++i) {
+    std::array<Onda, 3> ondas;
+    for (size_t i = 0; i < ondas.size(); ++i) {
         QFile f(QString::fromLatin1(kRecursos[i]));
-        if (f.open(QIODevice::ReadOnly)) efectos[i] = Muestras(LeerOnda(f.readAll()));
+        if (f.open(QIODevice::ReadOnly)) ondas[i] = LeerOnda(f.readAll());
     }
-    g_altavoz = new Altavoz(std::move(efectos), QCoreApplication::instance());
+    g_altavoz = new Altavoz(std::move(ondas), QCoreApplication::instance());
 }
 
 void PrepararAltavoz() {
@@ -340,6 +348,10 @@ void Tocar(Sonido s) {
 
 void FijarObservadorSonidos(std::function<void(Sonido)> o) {
     g_observador = std::move(o);
+}
+
+void FijarObservadorVozSonando(std::function<void(const int16_t*, size_t)> o) {
+    g_voz_sonando = std::move(o);
 }
 
 unsigned EmpezarVoz() {

@@ -28,4 +28,8 @@ unsigned EmpezarVoz();
 // Never waits on the device.
 bool AnadirVoz(unsigned serie, const int16_t* muestras, size_t n);
 
+// Bench seam: handed, in the sound thread, each block of a sentence's
+// samples as it goes to the device.
+void FijarObservadorVozSonando(std::function<void(const int16_t*, size_t)> o);
+
 } // namespace plataforma
