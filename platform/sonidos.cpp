@@ -125,6 +125,12 @@ std::vector<int16_t> Muestras(const Onda& o) {
 
 std::function<void(const int16_t*, size_t)> g_voz_sonando;
 
+class Altavoz;
+// The speaker as the speech thread sees it: gone, under this lock, before
+// the speaker is taken apart.
+std::mutex g_voz_m;
+Altavoz* g_para_voz = nullptr;
+
 // One thread plays everything on one stream: the effects, one at a time (a
 // new one cuts off the one still playing, as the old single-channel player
 // did), mixed with the sentence being said. The game's thread only hands it
@@ -133,8 +139,15 @@ std::function<void(const int16_t*, size_t)> g_voz_sonando;
 class Altavoz : public QObject {
 public:
     Altavoz(std::array<Onda, 3> ondas, QObject* dueno)
-        : QObject(dueno), ondas_(std::move(ondas)), hilo_([this] { Bucle(); }) {}
+        : QObject(dueno), ondas_(std::move(ondas)), hilo_([this] { Bucle(); }) {
+        std::lock_guard<std::mutex> l(g_voz_m);
+        g_para_voz = this;
+    }
     ~Altavoz() override {
+        {
+            std::lock_guard<std::mutex> l(g_voz_m);
+            if (g_para_voz == this) g_para_voz = nullptr;
+        }
         {
             std::lock_guard<std::mutex> l(m_);
             fin_ = true;
@@ -355,11 +368,13 @@ void FijarObservadorVozSonando(std::function<void(const int16_t*, size_t)> o) {
 }
 
 unsigned EmpezarVoz() {
-    return g_altavoz ? g_altavoz->EmpezarVoz() : 0;
+    std::lock_guard<std::mutex> l(g_voz_m);
+    return g_para_voz ? g_para_voz->EmpezarVoz() : 0;
 }
 
 bool AnadirVoz(unsigned serie, const int16_t* muestras, size_t n) {
-    return serie != 0 && g_altavoz && g_altavoz->AnadirVoz(serie, muestras, n);
+    std::lock_guard<std::mutex> l(g_voz_m);
+    return serie != 0 && g_para_voz && g_para_voz->AnadirVoz(serie, muestras, n);
 }
 
 } // namespace plataforma

@@ -22,7 +22,8 @@ void FijarObservadorSonidos(std::function<void(Sonido)> o);
 
 // Mono 16-bit samples at this rate, for the speech thread.
 constexpr unsigned kFrecuenciaAltavoz = 22050;
-// A new sentence: the one being said stops. Its number, 0 with no sounds loaded.
+// A new sentence: the one being said stops. Its number, 0 with no sounds
+// loaded. Called from the speech thread.
 unsigned EmpezarVoz();
 // More samples of sentence `serie`; false once a newer sentence has begun.
 // Never waits on the device.

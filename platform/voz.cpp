@@ -83,8 +83,11 @@ bool Sintetizar(const QString& frase, const Destino& destino) {
         return destino(convertidas.data(), convertidas.size());
     };
     g_destino = &a_altavoz;
-    const QByteArray texto = frase.toUtf8();
-    e->synth(texto.constData(), size_t(texto.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+    // eSpeak reads a few bytes past the end of the text: padded with zeros, so
+    // it never reads beyond the buffer.
+    QByteArray texto = frase.toUtf8();
+    texto.append(QByteArray(8, '\0'));
+    e->synth(texto.constData(), size_t(texto.size()), 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
              nullptr, nullptr);
     g_destino = nullptr;
     return true;
