@@ -107,11 +107,12 @@ public:
         hilo_.join();
     }
 
-    // An empty sentence only opens eSpeak.
-    void Pedir(const QString& frase) {
+    // An empty sentence only opens eSpeak; `callar` stops the one being said.
+    void Pedir(const QString& frase, bool callar = false) {
         {
             std::lock_guard<std::mutex> l(m_);
             pedido_ = frase;
+            callar_ = callar;
             hay_pedido_ = true;
         }
         cv_.notify_one();
@@ -121,12 +122,18 @@ private:
     void Bucle() {
         for (;;) {
             QString frase;
+            bool callar = false;
             {
                 std::unique_lock<std::mutex> l(m_);
                 cv_.wait(l, [this] { return fin_ || hay_pedido_; });
                 if (fin_) break;
                 frase = pedido_;
+                callar = callar_;
                 hay_pedido_ = false;
+            }
+            if (callar) {
+                EmpezarVoz();
+                continue;
             }
             if (frase.isEmpty()) {
                 std::lock_guard<std::mutex> l(g_espeak);
@@ -143,6 +150,7 @@ private:
     std::mutex m_;
     std::condition_variable cv_;
     QString pedido_;
+    bool callar_ = false;
     std::atomic<bool> hay_pedido_{false};
     std::atomic<bool> fin_{false};
     std::thread hilo_; // last: it starts once everything above is ready
@@ -177,6 +185,10 @@ void Decir(const QString& frase) {
     if (g_observador) g_observador(frase);
     if (frase.isEmpty()) return;
     if (Locutor* l = ElLocutor()) l->Pedir(frase);
+}
+
+void Callar() {
+    if (g_locutor) g_locutor->Pedir(QString(), true);
 }
 
 void FijarObservadorVoz(std::function<void(const QString&)> o) {

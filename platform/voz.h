@@ -18,6 +18,8 @@ std::vector<int16_t> SintetizarFrase(const QString& frase);
 void PrepararVoz();
 // Says frase, cutting off the sentence being said. Returns at once.
 void Decir(const QString& frase);
+// Stops the sentence being said. Returns at once.
+void Callar();
 
 // Test seam: told of every sentence handed to Decir.
 void FijarObservadorVoz(std::function<void(const QString&)> o);

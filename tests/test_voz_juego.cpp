@@ -120,6 +120,24 @@ private slots:
         plataforma::FijarObservadorVozSonando(nullptr);
     }
 
+    // Turning speech off stops the sentence being said.
+    void apagar_calla() {
+        QString frase;
+        for (int i = 0; i < 6; ++i)
+            frase += QStringLiteral("Decenas: 5 más 7, y 1 que me llevo. ");
+        const size_t largo = plataforma::SintetizarFrase(frase).size();
+        if (largo == 0) QSKIP("Sin eSpeak NG o su voz española: no hay voz que probar");
+        std::atomic<size_t> sonadas{0};
+        plataforma::FijarObservadorVozSonando(
+            [&sonadas](const int16_t*, size_t n) { sonadas += n; });
+        DecirEnVozAlta(frase);
+        Accion("Leerenvozalta1")->setChecked(false);
+        QTest::qWait(500);
+        QVERIFY2(sonadas < largo / 2,
+                 qPrintable(QStringLiteral("%1 de %2").arg(sonadas).arg(largo)));
+        plataforma::FijarObservadorVozSonando(nullptr);
+    }
+
     void suma_paso_a_paso() {
         juego.editar_llevadas = true;
         auto* v = qobject_cast<VentanaColumnas*>(VentanaDeCodigo(VentanaSumas4b));

@@ -16,6 +16,7 @@ void EscuchaVoz::Encender(bool si) {
     if (!si) {
         disconnect(&a, nullptr, this, nullptr);
         turno_.clear();
+        plataforma::Callar();
         return;
     }
     plataforma::PrepararVoz();
