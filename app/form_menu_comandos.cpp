@@ -1,6 +1,7 @@
 // What the main window's menus, panels and turn buttons do.
 #include "app/form_menu.h"
 
+#include "app/voz_alta.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
 #include "aprendizaje/repaso.h"
@@ -71,6 +72,7 @@ void TForm_menu::ConectarComandos() {
         connect(Accion(c.nombre), &QAction::triggered, this,
                 [this, manejador] { (this->*manejador)(); });
     }
+    PrepararVozAlta(Accion("Leerenvozalta1"), Accion("Repetirenvozalta1"), this);
 
     // A click on a play panel is the same as choosing its menu item.
     const std::pair<PanelJuego*, const char*> paneles[] = {

@@ -41,6 +41,9 @@ const ElementoMenu kMenuPrincipal[] = {
     {2, "Hayquemarcarmanualmentecuandomellevo1", "Hay que marcar &manualmente cuando me llevo", "El jugador debe detectar e indicar cuando me llevo y debo pedir ayuda a la columna siguiente", true, true, true},
     {2, "Marcarautomticamentecuandomellevo1", "Marcar &automáticamente cuando me llevo", "Detectar y marcar automáticamente cuando me llevo y debo pedir ayuda a la columna siguiente", true, false, true},
     {2, "Nomarcarnuncacuandomellevo1", "&No marcar nunca cuando me llevo", "Hay que llevar mentalmente las llevadas, ya que el juego no las indica", true, false, true},
+    {1, nullptr, "", "", false, false, true},
+    {1, "Leerenvozalta1", "Leer en &voz alta", "Lee en voz alta cada cuenta, cada paso y cada aviso", true, false, true},
+    {1, "Repetirenvozalta1", "Re&petir lo último leído", "Vuelve a leer en voz alta la última frase (F5)", false, false, true},
 
     {0, "Impresin1", "&Impresión", "Impresión de sumas en papel", false, false, true},
     {1, "Sumasyrestassinllevarse1", "Sumas y Restas  &SIN  llevadas", "Impresión de sumas y restas, SIN  llevadas", false, false, true},
@@ -79,7 +82,7 @@ namespace {
 const struct {
     const char* nombre;
     const char* teclas;
-} kAtajos[] = {{"Ayuda2", "F1"}, {"Terminar1", "Ctrl+Q"}};
+} kAtajos[] = {{"Ayuda2", "F1"}, {"Terminar1", "Ctrl+Q"}, {"Repetirenvozalta1", "F5"}};
 
 void Preparar(QAction* a, const ElementoMenu& e) {
     a->setObjectName(QString::fromUtf8(e.nombre));

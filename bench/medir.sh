@@ -23,7 +23,7 @@ bash scripts/instalar_paquetes.sh "${paquetes[@]}" xvfb openbox
 # El juego y la base, con las mismas opciones de compilación.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIFRA_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target zifra zifra_bench base_qt bench_diagnostico datos_juego \
-  datos_generados bench_informe_clase
+  datos_generados bench_informe_clase bench_voz
 
 # Un X propio en un número libre; al salir se para sólo lo que se arrancó aquí.
 pids=()
@@ -77,6 +77,9 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$alsa_n
 echo "Memoria: la misma partida con una tarjeta de sonido nula..."
 ALSA_CONFIG_PATH="$alsa_nula" PULSE_SERVER=unix:/nonexistent DISPLAY="$pantalla" \
   "$bench" memoria "$build/juego" tarjeta 2>/dev/null >>"$filas"
+echo "Voz: la primera frase y las teclas, con la tarjeta nula..."
+ALSA_CONFIG_PATH="$alsa_nula" PULSE_SERVER=unix:/nonexistent QT_QPA_PLATFORM=offscreen \
+  "$build/bench/bench_voz" 2>/dev/null >>"$filas"
 carga_despues=$(cut -d' ' -f1-3 /proc/loadavg)
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
@@ -166,6 +169,16 @@ Objetivos no alcanzados: $fallan.
   en un ordenador con altavoces. Son informativas, porque esta máquina no
   es así; FluidSynth con sus 64 voces y el soundfont TimGM6mb piden unos
   16 MB.
+- **Voz**: \`bench_voz\`, con «Leer en voz alta» encendido y la tarjeta nula,
+  sin pantalla. La primera frase: desde que se pide mostrar la ventana de
+  ejercicios hasta que las primeras muestras audibles de su frase («456 más
+  378. Unidades: 6 más 8.») salen hacia la tarjeta, 40 veces por cuatro
+  ventanas; la primera frase de la partida, que abre eSpeak, no cuenta. La
+  tarjeta nula se traga al momento el silencio con que eSpeak empieza cada
+  frase; en una tarjeta de verdad ese silencio suena antes, y se da aparte.
+  La tecla: como en «Teclas», con la voz encendida, mientras el hilo de la
+  voz sintetiza la frase de cada paso. El arranque con la voz apagada no
+  cambia: eSpeak no se abre hasta la primera frase.
 EOF
 } >docs/RENDIMIENTO.md
 rm -f "$filas"

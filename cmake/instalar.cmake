@@ -127,7 +127,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6, libqt6widgets6, libqt6gui6, libqt6printsupport6, libqt6charts6, libqt6sql6, libqt6sql6-sqlite, libsqlite3-0, libasound2, qt6-qpa-plugins, libfluidsynth3, timgm6mb-soundfont, qt6-translations-l10n, fonts-liberation")
-# Help pages open in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Help pages open in the desktop's browser; speech needs eSpeak NG, and the game
+# plays on, silent, without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libespeak-ng1, espeak-ng-data")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -297,6 +297,7 @@ void VentanaMental::NuevaCuenta() {
     Memo_res->raise();
     VaciarCaja(Memo_res);
     EmpezarReloj();
+    AnunciarPedido(PasoJuzgado::Que::RespuestaMental, 0, true);
     Memo_res->setFocus();
 }
 

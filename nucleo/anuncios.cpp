@@ -10,3 +10,7 @@ Anuncios& AnunciosJuego() {
     static Anuncios anuncios;
     return anuncios;
 }
+
+void DecirEnVozAlta(const QString& frase) {
+    emit AnunciosJuego().Frase(frase);
+}

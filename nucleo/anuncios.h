@@ -35,6 +35,16 @@ struct PasoJuzgado {
     int incognita = -1; // mental: the hidden term (0 first, 1 second, 2 result)
 };
 
+// What an exercise window asks for now, as its answer box moves there:
+// the question, with the operation it belongs to.
+struct PasoPedido {
+    PasoJuzgado::Que que = PasoJuzgado::Que::Cifra; // Cifra, Llevada or RespuestaMental
+    int columna = 0;      // as in PasoJuzgado; past the last column, the carry's own place
+    bool nueva = false;   // the first step of an operation just shown
+    bool marcado = false; // "Me llevo..." pressed in this column: its marks are on screen
+    PasoJuzgado op;       // the operation, as its steps carry it
+};
+
 // What was typed, as a step carries it: -1 when it does not read as a number.
 int32_t ValorTecleado(const QString& texto);
 
@@ -56,6 +66,18 @@ signals:
     // A new operation is on screen; its steps carry this number.
     void OperacionEmpezada(int64_t operacion);
     void Juzgado(const PasoJuzgado& paso);
+    // The step an exercise window asks for now.
+    void Pedido(const PasoPedido& paso);
+    // A notice's text, as the child reads it.
+    void Avisado(const QString& texto);
+    // Whose turn it is now, out of how many players.
+    void Turno(const QString& nombre, int jugadores);
+    // A sentence to read aloud as it is.
+    void Frase(const QString& frase);
 };
 
 Anuncios& AnunciosJuego();
+
+// Reads frase aloud when speech is on; silent otherwise. For whatever shows
+// text that no other announcement carries (a worked example's steps).
+void DecirEnVozAlta(const QString& frase);

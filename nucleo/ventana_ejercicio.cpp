@@ -91,6 +91,19 @@ void VentanaDeEjercicio::AnunciarPaso(const PasoJuzgado& paso) {
     emit AnunciosJuego().Juzgado(paso);
 }
 
+void VentanaDeEjercicio::AnunciarPedido(PasoJuzgado::Que que, int columna, bool nueva,
+                                        bool marcado) {
+    Anuncios& a = AnunciosJuego();
+    if (!a.Escuchado(QMetaMethod::fromSignal(&Anuncios::Pedido))) return;
+    PasoPedido p;
+    p.que = que;
+    p.columna = columna;
+    p.nueva = nueva;
+    p.marcado = marcado;
+    p.op = Paso(que, columna, false);
+    emit a.Pedido(p);
+}
+
 void VentanaDeEjercicio::ContarAcierto(const PasoJuzgado& paso) {
     ++aciertos;
     Label_aciertos->setText(QString::number(aciertos));

@@ -41,6 +41,8 @@ protected:
     void ContarFallo(const PasoJuzgado& paso);
     // A step judged but not booked (a digit waiting for its carry).
     void AnunciarPaso(const PasoJuzgado& paso);
+    // The step asked for now (nueva: the operation's first, just shown).
+    void AnunciarPedido(PasoJuzgado::Que que, int columna, bool nueva, bool marcado = false);
     // This window's step of that kind and column, on the operation on screen.
     PasoJuzgado Paso(PasoJuzgado::Que que, int columna, bool acierto, int32_t correcto = 0,
                      int32_t tecleado = -1) const;

@@ -1,5 +1,6 @@
 #include "players/form_acierto.h"
 
+#include "nucleo/anuncios.h"
 #include "nucleo/dibujo_estirado.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
@@ -60,6 +61,7 @@ void TForm_Acierto::FormShow() {
     Label1->setText(QStringLiteral(
         "¡¡ Muy bien !!\n\nEstás jugando tan bien que has ganado 20 puntos más.\n\nPulsa el botón "
         "'Seguir' para ver la cara graciosa que tienes"));
+    emit AnunciosJuego().Avisado(Label1->text());
     PremiarATodos();
     juego.contando_tiempo = false;
 }

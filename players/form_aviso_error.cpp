@@ -1,5 +1,6 @@
 #include "players/form_aviso_error.h"
 
+#include "nucleo/anuncios.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 
@@ -46,6 +47,7 @@ TForm_aviso_error::~TForm_aviso_error() {
 int TForm_aviso_error::Mostrar(QWidget* sobre, const QString& primera, const QString& segunda) {
     Label1->setText(primera.isEmpty() ? kLinea1 : primera);
     Label2->setText(segunda.isEmpty() ? kLinea2 : segunda);
+    emit AnunciosJuego().Avisado(Label1->text() + QLatin1Char('\n') + Label2->text());
     const int r = plataforma::EjecutarModal(this, sobre);
     Label1->setText(kLinea1);
     Label2->setText(kLinea2);

@@ -1,7 +1,14 @@
 #include "players/turnos.h"
 
+#include "nucleo/anuncios.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
+
+namespace {
+void AnunciarTurno() {
+    emit AnunciosJuego().Turno(NombreJugador(juego.jugador_actual), juego.num_jugadores);
+}
+} // namespace
 
 QString LimpiarNombre(const QString& texto) {
     auto sobra = [](QChar c) { return c.isSpace() || c.category() == QChar::Other_Control; };
@@ -43,16 +50,19 @@ AltaJugadores GuardarJugadores(const QStringList& textos) {
 void JugadorSiguiente() {
     if (++juego.jugador_actual > juego.num_jugadores) juego.jugador_actual = 1;
     MostrarJugadorActual();
+    AnunciarTurno();
 }
 
 void JugadorAnterior() {
     if (--juego.jugador_actual <= 0) juego.jugador_actual = juego.num_jugadores;
     MostrarJugadorActual();
+    AnunciarTurno();
 }
 
 void EmpiezaElPrimero() {
     juego.jugador_actual = 1;
     MostrarJugadorActual();
+    AnunciarTurno();
 }
 
 void FinDeOperacion(void (*siguiente_ejercicio)()) {

@@ -227,6 +227,7 @@ void VentanaColumnas::MostrarCuenta(const Operacion& op) {
     MoverRespuesta(1);
     Memo_res->show();
     EmpezarReloj();
+    AnunciarPedido(PasoJuzgado::Que::Cifra, 1, true);
     Memo_res->setFocus();
 }
 
@@ -259,6 +260,7 @@ void VentanaColumnas::Memo_resChange() {
         AnunciarPaso(Paso(Q::Cifra, columna, true, correcto, tecleado));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
+        AnunciarPedido(Q::Llevada, columna, false);
         Esperar(300);
         // The digit stays in the answer box until its carry is right.
         Memo_res->setReadOnly(true);
@@ -284,6 +286,7 @@ void VentanaColumnas::EscribirYAvanzar(int columna, const QString& texto) {
     Label_res[columna - 1]->show();
     VaciarCaja(Memo_res);
     MoverRespuesta(columna + 1);
+    AnunciarPedido(PasoJuzgado::Que::Cifra, columna + 1, false, MarcasPedidas());
     Memo_res->setFocus();
     // One paint for both places: the paper under them is scaled as it paints.
     repaint(QRegion(Label_res[columna - 1]->geometry()) + QRegion(Memo_res->geometry()));

@@ -69,6 +69,9 @@ public:
 
 protected:
     void DescribirOperacion(PasoJuzgado& paso) const override;
+    // The borrow marks of the current column are on screen because the
+    // child asked for them.
+    virtual bool MarcasPedidas() const { return false; }
     void MoverRespuesta(int columna);
     // The right digit painted in its place, before the wait that follows it.
     void EscribirYAvanzar(int columna, const QString& texto);

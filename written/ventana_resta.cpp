@@ -111,6 +111,7 @@ void VentanaResta::MostrarResta(const Operacion& op) {
     MoverRespuesta(1);
     Memo_res->show();
     EmpezarReloj();
+    AnunciarPedido(PasoJuzgado::Que::Cifra, 1, true);
     Memo_res->setFocus();
 }
 
@@ -142,7 +143,9 @@ void VentanaResta::Memo_resChange() {
     using J = RestaConPrestamo::Juicio;
     const J juicio = resta_.Cifra(texto);
     if (juicio == J::NoPuedesRestar) {
-        plataforma::Avisar(QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n"));
+        const QString aviso = QStringLiteral("\n\n¡ Creo que  NO  puedes restar !\n\n");
+        emit AnunciosJuego().Avisado(aviso);
+        plataforma::Avisar(aviso);
         VaciarCaja(Memo_res);
         Memo_res->setFocus();
         return;
@@ -183,11 +186,16 @@ void VentanaResta::DescribirOperacion(PasoJuzgado& paso) const {
     paso.marcar = resta_.Marcar();
 }
 
+bool VentanaResta::MarcasPedidas() const {
+    return resta_.Marcar() == MarcarLlevadas::Manual && !resta_.Boton();
+}
+
 void VentanaResta::Color95Button_ayudaClick() {
     const int columna = resta_.Columna();
     switch (resta_.MeLlevo()) {
     case RestaConPrestamo::Juicio::Marcas:
         Aplicar(resta_.Marcas());
+        AnunciarPedido(PasoJuzgado::Que::Cifra, columna, false, true);
         break;
     case RestaConPrestamo::Juicio::NoTeLlevas:
         FalloSinBorrar(Paso(PasoJuzgado::Que::MeLlevo, columna, false),

@@ -24,6 +24,7 @@ public:
 
 protected:
     void DescribirOperacion(PasoJuzgado& paso) const override;
+    bool MarcasPedidas() const override;
 
 private:
     void Aplicar(const std::vector<PasoMarca>& pasos);

@@ -8,8 +8,8 @@ raiz=$1
 shift
 cd "$raiz" || exit 2
 
-# Top to bottom: app > worksheets, aprendizaje > results, written, mental >
-# players > nucleo > platform.
+# Top to bottom: app > worksheets, aprendizaje, voz > results, written,
+# mental > players > nucleo > platform.
 declare -A debajo=(
   [platform]="platform"
   [nucleo]="nucleo platform"
@@ -19,7 +19,8 @@ declare -A debajo=(
   [results]="results players nucleo platform"
   [worksheets]="worksheets results written mental players nucleo platform"
   [aprendizaje]="aprendizaje results written mental players nucleo platform"
-  [app]="app worksheets aprendizaje results written mental players nucleo platform"
+  [voz]="voz results written mental players nucleo platform"
+  [app]="app worksheets aprendizaje voz results written mental players nucleo platform"
 )
 
 fallos=0
@@ -41,7 +42,7 @@ done
 
 # The main window: only the start-up and its own files know it.
 for archivo in $(grep -rl --include='*.cpp' --include='*.h' '"app/form_menu.h"' \
-  platform nucleo players written mental results worksheets aprendizaje app); do
+  platform nucleo players written mental results worksheets aprendizaje voz app); do
   case $archivo in
   app/arranque.cpp | app/form_menu.cpp | app/form_menu_comandos.cpp) ;;
   *) mal "$archivo incluye app/form_menu.h" ;;
@@ -62,4 +63,4 @@ if [ "$fallos" -gt 0 ]; then
   echo "$fallos inclusiones fuera de las capas"
   exit 1
 fi
-echo "Inclusiones en orden: app > worksheets, aprendizaje > results, written, mental > players > nucleo > platform"
+echo "Inclusiones en orden: app > worksheets, aprendizaje, voz > results, written, mental > players > nucleo > platform"
