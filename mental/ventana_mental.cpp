@@ -1,5 +1,7 @@
 #include "mental/ventana_mental.h"
 
+#include "mental/lectura_mental.h"
+
 #include "nucleo/centrar.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/imagen_animada.h"
@@ -7,6 +9,7 @@
 #include "nucleo/servicios.h"
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
+#include "platform/lector_pantalla.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
 #include "players/puntuacion.h"
@@ -175,9 +178,13 @@ void VentanaMental::CrearControles() {
                            QRect(fin2, kTopCuenta, kIzquierdaRespuesta[2] - fin2, kAltoCuenta),
                            kLetra, kRojoSignos);
     Label3->setText(QStringLiteral("="));
+    // The window's name reads the exercise, "cuánto" where the box is.
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado, Label4, Label3})
+        plataforma::OcultarAlLector(l);
 
     Memo_res = new QLineEdit(Fondo);
     Memo_res->setObjectName(QStringLiteral("Memo_res"));
+    Memo_res->setAccessibleName(kNombreRespuestaMental);
     Memo_res->setMaxLength(3);
     Memo_res->setAlignment(Qt::AlignCenter);
     Memo_res->setContextMenuPolicy(Qt::NoContextMenu);
@@ -274,6 +281,7 @@ void VentanaMental::NuevaCuenta() {
         // Under the box it must not show, nor be read out by a screen reader.
         etiquetas[i]->setVisible(i != oculto);
     }
+    setAccessibleName(TextoCuentaMental(def_.tipo, cuenta_, a.incognita));
     Memo_res->raise();
     VaciarCaja(Memo_res);
     EmpezarReloj();

@@ -6,10 +6,12 @@
 #include "nucleo/servicios.h"
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
+#include "platform/lector_pantalla.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
 #include "players/puntuacion.h"
 #include "players/turnos.h"
+#include "written/lectura_cuenta.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -44,9 +46,13 @@ Medidas MedidasDe(const DefinicionVentana& d) {
     return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
 }
 
+// The window's name says the operation: read one by one, the digits would
+// come right to left.
 QLabel* Digito(const QString& nombre, QWidget* padre, const QRect& r, int letra,
                const QColor& color) {
-    return EtiquetaCifra(nombre, padre, r, letra, color);
+    QLabel* l = EtiquetaCifra(nombre, padre, r, letra, color);
+    plataforma::OcultarAlLector(l);
+    return l;
 }
 
 QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
@@ -125,12 +131,14 @@ void VentanaColumnas::CrearControles() {
 
     Memo_res = Caja("Memo_res", this, m.letra);
     Memo_res->resize(m.cifra);
+    Memo_res->setAccessibleName(NombreCajaResultado(1));
     Memo_res->installEventFilter(this);
     connect(Memo_res, &QLineEdit::textChanged, this, [this] { Memo_resChange(); });
 
     if (def_.con_llevadas) {
         Memo_mellevo = Caja("Memo_mellevo", this, m.letra / 2 + 2);
         Memo_mellevo->resize(36, 32);
+        Memo_mellevo->setAccessibleName(NombreCajaLlevada(1));
         Memo_mellevo->hide();
         Memo_mellevo->installEventFilter(this);
         connect(Memo_mellevo, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_mellevoChange);
@@ -180,6 +188,13 @@ void VentanaColumnas::FormShow() {
 
 void VentanaColumnas::MoverRespuesta(int columna) {
     Memo_res->move(def_.izquierdas[columna - 1], Memo_res->y());
+    NombrarPaso(columna, PasoLectura::Cifra);
+}
+
+void VentanaColumnas::NombrarPaso(int columna, PasoLectura paso) {
+    setAccessibleName(NombreVentanaCuenta(OpEnPantalla(), def_.es_suma, columna, paso));
+    if (paso == PasoLectura::Cifra) Memo_res->setAccessibleName(NombreCajaResultado(columna));
+    if (paso == PasoLectura::Llevada) Memo_mellevo->setAccessibleName(NombreCajaLlevada(columna));
 }
 
 void VentanaColumnas::NuevaCuenta() {
@@ -237,6 +252,7 @@ void VentanaColumnas::Memo_resChange() {
         AnunciarPaso(Paso(Q::Cifra, columna, true, correcto, tecleado));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
+        NombrarPaso(columna, PasoLectura::Llevada);
         Esperar(300);
         // The digit stays in the answer box until its carry is right.
         Memo_res->setReadOnly(true);
@@ -274,6 +290,7 @@ void VentanaColumnas::EscribirUltima(int columna, const QString& texto) {
     Label_res[columna - 1]->show();
     VaciarCaja(Memo_res);
     Memo_res->hide();
+    NombrarPaso(columna, PasoLectura::Terminada);
     Label_res[columna - 1]->repaint();
 }
 

@@ -3,6 +3,7 @@
 // optional carry box, totals, and the end of an operation.
 #include "nucleo/ventana_ejercicio.h"
 #include "written/cuenta_columnas.h"
+#include "written/lectura_cuenta.h"
 
 #include <QPoint>
 #include <QSize>
@@ -63,7 +64,10 @@ public:
 
 protected:
     void DescribirOperacion(PasoJuzgado& paso) const override;
+    // The box under `columna` (1 = units), and the step named for readers.
     void MoverRespuesta(int columna);
+    void NombrarPaso(int columna, PasoLectura paso);
+    virtual const Operacion& OpEnPantalla() const { return cuenta_.Op(); }
     // The right digit painted in its place, before the wait that follows it.
     void EscribirYAvanzar(int columna, const QString& texto);
     void EscribirUltima(int columna, const QString& texto);

@@ -24,6 +24,7 @@ public:
 
 protected:
     void DescribirOperacion(PasoJuzgado& paso) const override;
+    const Operacion& OpEnPantalla() const override { return resta_.Op(); }
 
 private:
     void Aplicar(const std::vector<PasoMarca>& pasos);
