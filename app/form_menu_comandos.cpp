@@ -1,5 +1,6 @@
 // What the main window's menus, panels and turn buttons do.
 #include "app/form_menu.h"
+#include "app/menu_pantalla.h"
 
 #include "aprendizaje/diario.h"
 #include "aprendizaje/registro.h"
@@ -78,6 +79,7 @@ void TForm_menu::ConectarComandos() {
         QAction* a = Accion(accion);
         connect(panel, &PanelJuego::clic, a, &QAction::trigger);
     }
+    ConectarMenuPantalla(this);
 
     connect(Color95Button_jugadoranterior, &QPushButton::clicked, this,
             &TForm_menu::Color95Button_jugadoranteriorClick);

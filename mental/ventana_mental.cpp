@@ -2,6 +2,7 @@
 
 #include "mental/lectura_mental.h"
 
+#include "nucleo/apariencia.h"
 #include "nucleo/centrar.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/imagen_animada.h"
@@ -43,6 +44,10 @@ constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
 const QColor kFondo(0xFF, 0xF6, 0xC8);
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
+const QString kEstiloCaja = QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
+                                           " border: 3px solid #FF5000; border-radius: 6px; }");
+const QString kEstiloCajaAlto =
+    QStringLiteral("QLineEdit { background: #FFFFFF; color: #000000; border: 5px solid #000000; }");
 
 // Fijo11 for the value 1 ... Fijo101 for 10.
 QString NombreFijo(int valor) {
@@ -62,6 +67,23 @@ VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
     ConectarMenus();
     FormCreate();
     CentrarEnPantalla(this);
+    connect(apariencia::Cambios(), &apariencia::Avisador::cambiada, this, [this] {
+        if (isVisible()) AplicarApariencia();
+    });
+}
+
+void VentanaMental::AplicarApariencia() {
+    const bool alto = apariencia::ContrasteAlto();
+    QPalette fondo = Fondo->palette();
+    fondo.setColor(QPalette::Window, alto ? QColor(Qt::white) : kFondo);
+    Fondo->setPalette(fondo);
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, alto ? QColor(Qt::black) : kAzulNumeros);
+        l->setPalette(p);
+    }
+    const QString& estilo = alto ? kEstiloCajaAlto : kEstiloCaja;
+    if (Memo_res->styleSheet() != estilo) Memo_res->setStyleSheet(estilo);
 }
 
 QAction* VentanaMental::Accion(const char* nombre) const {
@@ -195,8 +217,7 @@ void VentanaMental::CrearControles() {
     letra.setBold(true);
     LetraAlMostrar(Memo_res, letra);
     // Bright and framed, so the child sees at once which number is missing.
-    Memo_res->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
-                                           " border: 3px solid #FF5000; border-radius: 6px; }"));
+    Memo_res->setStyleSheet(kEstiloCaja);
     Memo_res->setGeometry(kIzquierdaRespuesta[2], kTopCuenta, kAnchoRespuesta, kAltoCuenta);
     Memo_res->installEventFilter(this);
     // Only keys that changed the box sound: not a digit past the third.
@@ -250,6 +271,7 @@ void VentanaMental::MostrarMarcas() {
 }
 
 void VentanaMental::FormShow() {
+    AplicarApariencia();
     if (def_.tipo == TipoMental::Sumas) {
         NuevaCuenta();
         GIFImage1->Empezar();

@@ -207,7 +207,8 @@ private slots:
         };
         QCOMPARE(visibles("Opciones1_menu"), 1);
         QCOMPARE(visibles("Juegos1_menu"), 3);
-        QCOMPARE(visibles("Opciones2_menu"), 1);
+        // The turns apart, and the display choices apart.
+        QCOMPARE(visibles("Opciones2_menu"), 2);
         QCOMPARE(visibles("Restasconllevadas1_menu"), 1);
         QCOMPARE(visibles("Impresin1_menu"), 3);
         // The journal's command stands apart from the results'.

@@ -1,5 +1,6 @@
 #include "written/ventana_columnas.h"
 
+#include "nucleo/apariencia.h"
 #include "nucleo/dibujo_estirado.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
@@ -81,6 +82,9 @@ VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
     : VentanaDeEjercicio(def.nombre, def.titulo, def.codigo, parent), def_(def) {
     CrearControles();
     plataforma::PublicarAccesibilidad(this);
+    connect(apariencia::Cambios(), &apariencia::Avisador::cambiada, this, [this] {
+        if (isVisible()) AplicarApariencia();
+    });
 }
 
 void VentanaColumnas::CrearControles() {
@@ -183,11 +187,62 @@ void VentanaColumnas::FormShow() {
             if (!dibujo.isNull()) Image1->setPixmap(dibujo);
         }
     }
+    AplicarApariencia();
     NuevaCuenta();
+}
+
+namespace {
+void ColorDeTexto(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(rol, color);
+    w->setPalette(p);
+}
+} // namespace
+
+void VentanaColumnas::AplicarApariencia() {
+    const bool alto = apariencia::ContrasteAlto();
+    // High contrast: plain white, no squared paper under the digits.
+    ColorDeTexto(this, QPalette::Window, alto ? QColor(Qt::white) : QColor(0, 193, 130));
+    Image1->setVisible(!alto);
+    for (int f = 0; f < def_.filas; ++f)
+        for (int c = 0; c < def_.columnas; ++c)
+            ColorDeTexto(cifras_[f][c], QPalette::WindowText,
+                         apariencia::ColorCifra(c + 1, Qt::black));
+    for (int c = 0; c < kMaxColumnas; ++c)
+        if (Label_res[c])
+            ColorDeTexto(Label_res[c], QPalette::WindowText,
+                         apariencia::ColorCifra(c + 1, Qt::black));
+    for (QLabel* l : Label_mellevo)
+        if (l) ColorDeTexto(l, QPalette::WindowText, apariencia::ColorMarca(Qt::red));
+    // A thicker result line, and boxes with a dark frame.
+    Shape1->setGeometry(Shape1->x(), Shape1->y(), Shape1->width(), alto ? 8 : 5);
+    ColorDeTexto(Shape1, QPalette::Window, alto ? QColor(Qt::black) : QColor(0, 0, 128));
+    const QString marco = alto ? QStringLiteral("QLineEdit { background: white; border: 3px solid "
+                                                "black; }")
+                               : QString();
+    for (QLineEdit* caja : {Memo_res, Memo_mellevo})
+        if (caja) {
+            caja->setStyleSheet(marco);
+            ColorDeTexto(caja, QPalette::Base, QColor(0x00, 0xFF, 0xFF));
+        }
+    ColorearCaja(Memo_res, columna_caja_);
+    if (Memo_mellevo) ColorearCaja(Memo_mellevo, columna_caja_ + 1);
+    if (Label1) {
+        ColorDeTexto(Label1, QPalette::Window, alto ? QColor(Qt::white) : QColor(0xFF, 0xFF, 0xE0));
+        ColorDeTexto(Label1, QPalette::WindowText, alto ? QColor(Qt::black) : QColor(Qt::blue));
+    }
+}
+
+// The box takes the colour of the place it asks for.
+void VentanaColumnas::ColorearCaja(QLineEdit* caja, int posicion) {
+    const QColor color = apariencia::ColorCifra(posicion, Qt::blue);
+    if (caja->palette().color(QPalette::Text) != color) ColorDeTexto(caja, QPalette::Text, color);
 }
 
 void VentanaColumnas::MoverRespuesta(int columna) {
     Memo_res->move(def_.izquierdas[columna - 1], Memo_res->y());
+    columna_caja_ = columna;
+    ColorearCaja(Memo_res, columna);
     NombrarPaso(columna, PasoLectura::Cifra);
 }
 
@@ -252,6 +307,7 @@ void VentanaColumnas::Memo_resChange() {
         AnunciarPaso(Paso(Q::Cifra, columna, true, correcto, tecleado));
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
+        ColorearCaja(Memo_mellevo, columna + 1);
         NombrarPaso(columna, PasoLectura::Llevada);
         Esperar(300);
         // The digit stays in the answer box until its carry is right.

@@ -50,6 +50,9 @@ public:
 
     void FormShow() override;
     virtual void NuevaCuenta();
+    // Place colours and high contrast as chosen now; the window follows
+    // them while it is on screen.
+    virtual void AplicarApariencia();
     // Shows a given operation as NuevaCuenta shows a drawn one.
     void MostrarCuenta(const Operacion& op);
     virtual void Memo_resChange();
@@ -75,9 +78,11 @@ protected:
 
 private:
     void CrearControles();
+    void ColorearCaja(QLineEdit* caja, int posicion);
 
     const DefinicionVentana& def_;
     CuentaEnColumnas cuenta_;
     QLabel* cifras_[kMaxFilas][kMaxColumnas] = {};
     bool primera_vez_ = true;
+    int columna_caja_ = 1; // where the answer box stands, 1 = units
 };
