@@ -22,7 +22,8 @@ namespace {
 const char kUso[] =
     "Uso:\n"
     "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM]\n"
-    "        [--sin-soluciones] [--semilla S] [--sumas A,B] [--restas A,B]\n"
+    "        [--sin-soluciones] [--colores] [--semilla S] [--sumas A,B]\n"
+    "        [--restas A,B]\n"
     "  zifra --resultados ARCHIVO.rsr --pdf SALIDA.pdf\n"
     "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE]\n"
     "        [--desde AAAA-MM-DD] [--hasta AAAA-MM-DD]\n"
@@ -38,6 +39,8 @@ const char kUso[] =
     "  --pdf SALIDA.pdf   el archivo que se escribe\n"
     "  --longitud MM      largo imprimible en mm, de 1 a 297 (297 si no se da)\n"
     "  --sin-soluciones   no imprime las respuestas\n"
+    "  --colores          cada cifra en el color de su lugar: unidades en verde,\n"
+    "                     decenas en azul, centenas en rojo, millares en verde\n"
     "  --semilla S        número entero: la misma semilla, tipo y ajustes dan\n"
     "                     siempre los mismos ejercicios\n"
     "  --sumas A,B        ajustes del cálculo mental, como en los menús de las\n"
@@ -77,6 +80,7 @@ struct Ordenes {
     int paginas = 0;
     int longitud = 297;
     bool con_soluciones = true;
+    bool colores = false;
     std::optional<unsigned> semilla;
     std::optional<AjustesMental> sumas, restas;
 };
@@ -197,6 +201,10 @@ Ordenes Leer(const QStringList& args) {
             o.diagnostico = true;
             continue;
         }
+        if (op == QLatin1String("--colores")) {
+            o.colores = true;
+            continue;
+        }
         static const QStringList kConValor = {
             QStringLiteral("--hoja"),    QStringLiteral("--paginas"),
             QStringLiteral("--pdf"),     QStringLiteral("--longitud"),
@@ -244,11 +252,14 @@ Ordenes Leer(const QStringList& args) {
     if (int(!o.hoja.isEmpty()) + int(!o.resultados.isEmpty()) + int(o.diagnostico) != 1)
         throw OpcionMala{
             QStringLiteral("hace falta --hoja, --resultados o --diagnostico, y solo uno de ellos")};
+    if (o.colores && o.hoja.isEmpty())
+        throw OpcionMala{QStringLiteral("--colores solo sirve con --hoja")};
     ComprobarDiagnostico(o, suyas_diagnostico);
     if (o.diagnostico) return o;
     if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
     if (!o.hoja.isEmpty() && o.paginas == 0)
         throw OpcionMala{QStringLiteral("falta --paginas N con --hoja")};
+
     return o;
 }
 
@@ -264,7 +275,8 @@ int Hoja(const Ordenes& o) {
     else
         SembrarAzarSinSemilla();
     const bool bien = EscribirPdf(o.pdf, [&](QPrinter& p) {
-        return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
+        return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p,
+                                     o.colores);
     });
     if (bien) return 0;
     ErrorOrden(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));
