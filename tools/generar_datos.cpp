@@ -57,6 +57,8 @@ int main(int argc, char** argv) {
 
     bool ok = guardarBmp(ruta("fondo.bmp"), fondo()) &&
               guardarBmp(ruta("fondo2.bmp"), fondoCuaderno()) &&
+              guardarBmp(ruta("fondo@2x.bmp"), fondo(2)) &&
+              guardarBmp(ruta("fondo2@2x.bmp"), fondoCuaderno(2)) &&
               guardarBmp(ruta("acierto.bmp"), dibujoAcierto());
     const std::function<QImage()> caras[] = {caraRisa,  caraLengua, caraGuino, caraSorpresa,
                                              caraGafas, caraGato,   caraRana,  caraMonstruo};

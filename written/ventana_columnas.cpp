@@ -2,6 +2,7 @@
 
 #include "nucleo/apariencia.h"
 #include "nucleo/dibujo_estirado.h"
+#include "nucleo/dibujos.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
@@ -183,7 +184,7 @@ void VentanaColumnas::FormShow() {
         // Read when first shown, not with the main window: nobody sees it
         // before, and a picture that does not load is skipped silently.
         if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
-            QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
+            const QPixmap dibujo = DibujoParaPantalla(QStringLiteral("fondo2.bmp"));
             if (!dibujo.isNull()) Image1->setPixmap(dibujo);
         }
     }
