@@ -51,7 +51,7 @@ const ParejaColores kParejasContrasteAlto[] = {
     {"raya del resultado", kNegro, kBlanco},
     {"llevadas y marcas «1»", kRojoMarcaAlto, kBlanco},
     {"marcas «+1» y «-1»", kAzulMarcaAlto, kBlanco},
-    {"tachón", kNegro, kBlanco},
+    {"tachón", kRojoMarcaAlto, kBlanco},
     {"signos", kRojoMarcaAlto, kBlanco},
     {"instrucción", kNegro, kBlanco},
 };

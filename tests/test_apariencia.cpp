@@ -9,6 +9,7 @@
 #include "nucleo/contraste.h"
 #include "nucleo/preferencias.h"
 #include "pruebas.h"
+#include "written/tachon.h"
 #include "written/ventana_resta.h"
 #include "written/ventanas_escritas.h"
 
@@ -136,6 +137,9 @@ private slots:
         QCOMPARE(v->Memo_res->styleSheet().contains(QLatin1String("3px solid black")), alto);
         QCOMPARE(Tinta(v->Marca(TipoMarca::Ayuda, 0)),
                  alto ? apariencia::Color(kRojoMarcaAlto) : QColor(Qt::red));
+        // The crossing-out stays apart from the black digit under it.
+        QCOMPARE(static_cast<Tachon*>(v->Marca(TipoMarca::Koru, 1))->Color(),
+                 alto ? apariencia::Color(kRojoMarcaAlto) : QColor(0x70, 0x70, 0x70));
         const QColor caja_unidades = colores ? apariencia::Color(ColorDePosicion(1))
                                      : alto  ? negro
                                              : QColor(Qt::blue);

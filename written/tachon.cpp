@@ -19,7 +19,7 @@ void Tachon::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     // About a tenth of the digit's height: seen at a glance, thin enough to
     // leave every stroke of the digit visible.
-    const qreal grosor = qMax<qreal>(2.0, height() / (grueso_ ? 9.0 : 14.0));
+    const qreal grosor = qMax<qreal>(2.0, height() / (grueso_ ? 11.0 : 14.0));
     p.setPen(QPen(color_, grosor, Qt::SolidLine, Qt::RoundCap));
     // Across the glyph, not the whole cell: from its lower left to its upper right.
     const QRectF caja =

@@ -98,8 +98,10 @@ void VentanaResta::AplicarApariencia() {
                 p.setColor(QPalette::WindowText, color);
                 l->setPalette(p);
             }
+        // Dark red over black digits: a black stroke would hide the digit.
         if (auto* t = static_cast<Tachon*>(Marca(TipoMarca::Koru, c)))
-            t->FijarColor(apariencia::ColorMarca(QColor(0x70, 0x70, 0x70)),
+            t->FijarColor(apariencia::ContrasteAlto() ? apariencia::Color(kRojoMarcaAlto)
+                                                      : QColor(0x70, 0x70, 0x70),
                           apariencia::ContrasteAlto());
     }
 }
