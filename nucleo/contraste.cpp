@@ -15,7 +15,7 @@ constexpr Rgb kAzul = 0x0033CC;
 constexpr Rgb kRojo = 0xB00020;
 
 // What the digits sit on.
-constexpr Rgb kPapel = 0xEAF5FE; // the squared paper, its darker squares
+constexpr Rgb kPapel = 0xD6E6F6; // the squared paper's lines, its darkest part
 constexpr Rgb kCajaRespuesta = 0x00FFFF;
 constexpr Rgb kCremaMental = 0xFFF6C8;
 } // namespace

@@ -13,8 +13,9 @@ double RazonContraste(Rgb a, Rgb b);
 constexpr double kContrasteAA = 4.5;
 
 // The classroom's colours (units green, tens blue, hundreds red, thousands
-// green again), darkened until each passes AA on white, on the squared
-// paper, on the cyan answer box and on the mental window's cream.
+// green again), darkened until each passes AA on white (printed sheets),
+// on the squared paper's lines, on the cyan answer box and on the mental
+// window's cream.
 // `posicion`: 1 = units; anything else is black.
 Rgb ColorDePosicion(int posicion);
 
