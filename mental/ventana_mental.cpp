@@ -4,6 +4,7 @@
 
 #include "nucleo/apariencia.h"
 #include "nucleo/centrar.h"
+#include "nucleo/cifras_en_colores.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/imagen_animada.h"
 #include "nucleo/juego.h"
@@ -74,6 +75,8 @@ VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
 
 void VentanaMental::AplicarApariencia() {
     const bool alto = apariencia::ContrasteAlto();
+    // Place colours are painted by the labels themselves; this repaints them.
+    update();
     QPalette fondo = Fondo->palette();
     fondo.setColor(QPalette::Window, alto ? QColor(Qt::white) : kFondo);
     Fondo->setPalette(fondo);
@@ -203,6 +206,8 @@ void VentanaMental::CrearControles() {
     // The window's name reads the exercise, "cuánto" where the box is.
     for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado, Label4, Label3})
         plataforma::OcultarAlLector(l);
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado})
+        CifrasEnColores(l);
 
     Memo_res = new QLineEdit(Fondo);
     Memo_res->setObjectName(QStringLiteral("Memo_res"));

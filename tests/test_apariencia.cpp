@@ -171,6 +171,32 @@ private slots:
         QVERIFY(v->Memo_res->styleSheet().contains(QLatin1String("#00FFFF")));
     }
 
+    // The mental window's numbers: each digit in its place's colour, the
+    // label's text still the number.
+    void mental_con_colores_data() {
+        QTest::addColumn<bool>("colores");
+        QTest::newRow("usual") << false;
+        QTest::newRow("place colours") << true;
+    }
+    void mental_con_colores() {
+        QFETCH(bool, colores);
+        CrearVentanas();
+        JugadoresDePrueba(1);
+        auto* v = qobject_cast<VentanaMental*>(VentanaDeCodigo(VentanaCmental1));
+        MostrarVentana(VentanaCmental1);
+        if (colores) Form_menu->Accion("Colorespordposicion1")->trigger();
+        v->Label_resultado->setText(QStringLiteral("147"));
+        v->Label_resultado->show();
+        const QImage imagen = v->Label_resultado->grab().toImage();
+        QSet<QRgb> vistos;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                vistos.insert(imagen.pixel(x, y) & 0xFFFFFF);
+        for (int posicion = 1; posicion <= 3; ++posicion)
+            QCOMPARE(vistos.contains(ColorDePosicion(posicion)), colores);
+        QCOMPARE(v->Label_resultado->text(), QStringLiteral("147"));
+    }
+
     // Qt sets the scale once: the new size is kept and the player told.
     void tamano_para_el_proximo_arranque() {
         CrearVentanas();
