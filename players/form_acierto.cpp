@@ -1,6 +1,7 @@
 #include "players/form_acierto.h"
 
 #include "nucleo/dibujo_estirado.h"
+#include "nucleo/dibujos.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
@@ -42,7 +43,7 @@ TForm_Acierto::TForm_Acierto(QWidget* parent)
     Color95Button1->setGeometry(104, 208, 120, 36);
 
     if (ExisteArchivo(QStringLiteral("acierto.bmp"))) {
-        QPixmap dibujo(RutaDeInicio(QStringLiteral("acierto.bmp")));
+        const QPixmap dibujo = DibujoParaPantalla(QStringLiteral("acierto.bmp"));
         if (dibujo.isNull())
             plataforma::AvisarError(
                 QStringLiteral("\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n"));
