@@ -5,6 +5,7 @@
 #include "aprendizaje/registro.h"
 #include "mental/ventanas_mentales.h"
 #include "nucleo/azar.h"
+#include "nucleo/preferencias.h"
 #include "platform/accesibilidad.h"
 #include "platform/mensajes.h"
 #include "players/form_acierto.h"
@@ -31,6 +32,18 @@
 #include <utility>
 
 namespace {
+// Qt fixes the scale when the application is made, so the chosen size is
+// set before. A scale the user set by hand wins.
+void PonerTamano() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    const int tamano = preferencias::Tamano();
+    if (tamano == 100) return;
+    // 125 % stays 125 %, not rounded to 100 %.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(tamano / 100.0));
+}
+
 // This computer's journal, in the results folder, for the whole run.
 void AbrirDiario() {
     auto* diario = new RegistroDiario(Form_menu);
@@ -106,6 +119,7 @@ void CrearVentanas() {
 
 int EjecutarZifra(int argc, char** argv) {
     if (EsLineaDeOrdenes(argc, argv)) return EjecutarLineaDeOrdenes(argc, argv);
+    PonerTamano();
     QApplication app(argc, argv);
     PrepararAplicacion(app);
     SembrarAzarSinSemilla();

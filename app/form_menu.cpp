@@ -2,6 +2,7 @@
 
 #include "app/menu_principal.h"
 #include "nucleo/anuncios.h"
+#include "nucleo/dibujos.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/fondo.h"
 #include "nucleo/imagen_animada.h"
@@ -357,7 +358,7 @@ void TForm_menu::PonerTiempo() {
 }
 
 void TForm_menu::CargarFondo(const QString& ruta) {
-    QPixmap dibujo(RutaDeInicio(ruta));
+    const QPixmap dibujo = DibujoParaPantalla(ruta);
     if (dibujo.isNull()) {
         plataforma::AvisarError(QStringLiteral("Error en archivo de dibujo para fondo."));
         juego.fondo_cargado = false;

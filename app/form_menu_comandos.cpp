@@ -1,5 +1,6 @@
 // What the main window's menus, panels and turn buttons do.
 #include "app/form_menu.h"
+#include "app/menu_pantalla.h"
 
 #include "app/voz_alta.h"
 #include "aprendizaje/diario.h"
@@ -84,6 +85,7 @@ void TForm_menu::ConectarComandos() {
         QAction* a = Accion(accion);
         connect(panel, &PanelJuego::clic, a, &QAction::trigger);
     }
+    ConectarMenuPantalla(this);
 
     connect(Color95Button_jugadoranterior, &QPushButton::clicked, this,
             &TForm_menu::Color95Button_jugadoranteriorClick);

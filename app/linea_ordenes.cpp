@@ -24,7 +24,8 @@ namespace {
 const char kUso[] =
     "Uso:\n"
     "  zifra --hoja TIPO --paginas N --pdf SALIDA.pdf [--longitud MM]\n"
-    "        [--sin-soluciones] [--semilla S] [--sumas A,B] [--restas A,B]\n"
+    "        [--sin-soluciones] [--colores] [--semilla S] [--sumas A,B]\n"
+    "        [--restas A,B]\n"
     "  zifra --resultados ARCHIVO.rsr --pdf SALIDA.pdf\n"
     "  zifra --diagnostico [--diarios RUTA]... [--jugador NOMBRE]\n"
     "        [--desde AAAA-MM-DD] [--hasta AAAA-MM-DD]\n"
@@ -44,6 +45,8 @@ const char kUso[] =
     "  --pdf SALIDA.pdf   el archivo que se escribe\n"
     "  --longitud MM      largo imprimible en mm, de 1 a 297 (297 si no se da)\n"
     "  --sin-soluciones   no imprime las respuestas\n"
+    "  --colores          cada cifra en el color de su lugar: unidades en verde,\n"
+    "                     decenas en azul, centenas en rojo, millares en verde\n"
     "  --semilla S        número entero: la misma semilla, tipo y ajustes dan\n"
     "                     siempre los mismos ejercicios\n"
     "  --sumas A,B        ajustes del cálculo mental, como en los menús de las\n"
@@ -94,6 +97,7 @@ struct Ordenes {
     int paginas = 0;
     int longitud = 297;
     bool con_soluciones = true;
+    bool colores = false;
     std::optional<unsigned> semilla;
     std::optional<AjustesMental> sumas, restas;
 };
@@ -228,6 +232,10 @@ Ordenes Leer(const QStringList& args) {
             (op == QLatin1String("--todos") ? o.todos : o.refuerzo) = true;
             continue;
         }
+        if (op == QLatin1String("--colores")) {
+            o.colores = true;
+            continue;
+        }
         static const QStringList kConValor = {
             QStringLiteral("--hoja"),    QStringLiteral("--paginas"),
             QStringLiteral("--pdf"),     QStringLiteral("--longitud"),
@@ -272,6 +280,8 @@ Ordenes Leer(const QStringList& args) {
         }
     }
     if (o.ayuda) return o;
+    if (o.colores && o.hoja.isEmpty())
+        throw OpcionMala{QStringLiteral("--colores solo sirve con --hoja")};
     if (o.todos && !o.refuerzo)
         throw OpcionMala{QStringLiteral("--todos solo sirve con --refuerzo")};
     if (o.refuerzo) {
@@ -294,6 +304,7 @@ Ordenes Leer(const QStringList& args) {
     if (o.pdf.isEmpty()) throw OpcionMala{QStringLiteral("falta --pdf SALIDA.pdf")};
     if (!o.hoja.isEmpty() && o.paginas == 0)
         throw OpcionMala{QStringLiteral("falta --paginas N con --hoja")};
+
     return o;
 }
 
@@ -309,7 +320,8 @@ int Hoja(const Ordenes& o) {
     else
         SembrarAzarSinSemilla();
     const bool bien = EscribirPdf(o.pdf, [&](QPrinter& p) {
-        return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p);
+        return hojas::ImprimirHojaEn(hoja, o.paginas, o.longitud * 10, o.con_soluciones, p,
+                                     o.colores);
     });
     if (bien) return 0;
     ErrorOrden(QStringLiteral("%1: %2").arg(o.pdf, resultados::kTextoErrorCrear.simplified()));

@@ -19,6 +19,7 @@
 #include "aprendizaje/hoja_refuerzo.h"
 #include "aprendizaje/registro.h"
 #include "mental/ventana_mental.h"
+#include "nucleo/apariencia.h"
 #include "nucleo/juego.h"
 #include "nucleo/ventanas.h"
 #include "platform/sonidos.h"
@@ -42,6 +43,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -372,6 +374,29 @@ int Teclas(int argc, char** argv) {
                        QStringLiteral("(informativa)"));
         }
     }
+    // The display choices recolour the answer box at each step.
+    QStandardPaths::setTestModeEnabled(true);
+    apariencia::FijarColoresPorPosicion(true);
+    apariencia::FijarContrasteAlto(true);
+    for (const auto& def : {std::pair<int32_t, const char*>{44, "sumas4b"}, {50, "restas5"}}) {
+        Teclado k;
+        for (int i = 0; i < kCuentas + 5; ++i) {
+            k.medir = i >= 5;
+            CerrarVentanaActual();
+            MostrarVentana(def.first);
+            QCoreApplication::processEvents();
+            ResolverActual(k, true);
+            QCoreApplication::processEvents();
+        }
+        const QString nombre = QString::fromLatin1(def.second) +
+                               QStringLiteral(", colores por posición y contraste alto");
+        FilaTiempo(QStringLiteral("Tecla"), nombre + QStringLiteral(": cifra acertada"), k.acierto,
+                   1.0, QStringLiteral("< 1 ms"));
+        FilaTiempo(QStringLiteral("Tecla"), nombre + QStringLiteral(": cifra fallada"), k.fallo,
+                   1.0, QStringLiteral("< 1 ms"));
+    }
+    apariencia::FijarColoresPorPosicion(false);
+    apariencia::FijarContrasteAlto(false);
     CerrarVentanaActual();
     delete Form_menu;
     plataforma::FijarObservadorSonidos(nullptr);

@@ -1,12 +1,17 @@
 #include "mental/ventana_mental.h"
 
+#include "mental/lectura_mental.h"
+
+#include "nucleo/apariencia.h"
 #include "nucleo/centrar.h"
+#include "nucleo/cifras_en_colores.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/imagen_animada.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
+#include "platform/lector_pantalla.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
 #include "players/puntuacion.h"
@@ -40,6 +45,10 @@ constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
 const QColor kFondo(0xFF, 0xF6, 0xC8);
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
+const QString kEstiloCaja = QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
+                                           " border: 3px solid #FF5000; border-radius: 6px; }");
+const QString kEstiloCajaAlto =
+    QStringLiteral("QLineEdit { background: #FFFFFF; color: #000000; border: 5px solid #000000; }");
 
 // Fijo11 for the value 1 ... Fijo101 for 10.
 QString NombreFijo(int valor) {
@@ -59,6 +68,25 @@ VentanaMental::VentanaMental(const DefinicionMental& def, QWidget* parent)
     ConectarMenus();
     FormCreate();
     CentrarEnPantalla(this);
+    connect(apariencia::Cambios(), &apariencia::Avisador::cambiada, this, [this] {
+        if (isVisible()) AplicarApariencia();
+    });
+}
+
+void VentanaMental::AplicarApariencia() {
+    const bool alto = apariencia::ContrasteAlto();
+    // Place colours are painted by the labels themselves; this repaints them.
+    update();
+    QPalette fondo = Fondo->palette();
+    fondo.setColor(QPalette::Window, alto ? QColor(Qt::white) : kFondo);
+    Fondo->setPalette(fondo);
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, alto ? QColor(Qt::black) : kAzulNumeros);
+        l->setPalette(p);
+    }
+    const QString& estilo = alto ? kEstiloCajaAlto : kEstiloCaja;
+    if (Memo_res->styleSheet() != estilo) Memo_res->setStyleSheet(estilo);
 }
 
 QAction* VentanaMental::Accion(const char* nombre) const {
@@ -175,9 +203,15 @@ void VentanaMental::CrearControles() {
                            QRect(fin2, kTopCuenta, kIzquierdaRespuesta[2] - fin2, kAltoCuenta),
                            kLetra, kRojoSignos);
     Label3->setText(QStringLiteral("="));
+    // The window's name reads the exercise, "cuánto" where the box is.
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado, Label4, Label3})
+        plataforma::OcultarAlLector(l);
+    for (QLabel* l : {terminos_[0], terminos_[1], Label_resultado})
+        CifrasEnColores(l);
 
     Memo_res = new QLineEdit(Fondo);
     Memo_res->setObjectName(QStringLiteral("Memo_res"));
+    Memo_res->setAccessibleName(kNombreRespuestaMental);
     Memo_res->setMaxLength(3);
     Memo_res->setAlignment(Qt::AlignCenter);
     Memo_res->setContextMenuPolicy(Qt::NoContextMenu);
@@ -188,8 +222,7 @@ void VentanaMental::CrearControles() {
     letra.setBold(true);
     LetraAlMostrar(Memo_res, letra);
     // Bright and framed, so the child sees at once which number is missing.
-    Memo_res->setStyleSheet(QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
-                                           " border: 3px solid #FF5000; border-radius: 6px; }"));
+    Memo_res->setStyleSheet(kEstiloCaja);
     Memo_res->setGeometry(kIzquierdaRespuesta[2], kTopCuenta, kAnchoRespuesta, kAltoCuenta);
     Memo_res->installEventFilter(this);
     // Only keys that changed the box sound: not a digit past the third.
@@ -243,6 +276,7 @@ void VentanaMental::MostrarMarcas() {
 }
 
 void VentanaMental::FormShow() {
+    AplicarApariencia();
     if (def_.tipo == TipoMental::Sumas) {
         NuevaCuenta();
         GIFImage1->Empezar();
@@ -294,6 +328,7 @@ void VentanaMental::NuevaCuenta() {
         // Under the box it must not show, nor be read out by a screen reader.
         etiquetas[i]->setVisible(i != oculto);
     }
+    setAccessibleName(TextoCuentaMental(def_.tipo, cuenta_, a.incognita));
     Memo_res->raise();
     VaciarCaja(Memo_res);
     EmpezarReloj();

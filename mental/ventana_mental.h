@@ -67,6 +67,8 @@ public:
 
     void FormCreate();
     void FormShow() override;
+    // High contrast as chosen now; followed while the window is on screen.
+    void AplicarApariencia();
     void FormClose() override;
     void NuevaCuenta();
     void Color95Button1Click();

@@ -41,7 +41,8 @@ void MosaicoFondo::paintEvent(QPaintEvent* e) {
     }
     QPainter p(this);
     const QRect zona = e->rect();
-    const int h = dibujo_.height();
+    // In the widget's pixels: an "@2x" picture is half as tall here.
+    const int h = qRound(dibujo_.deviceIndependentSize().height());
     const int y1 = primera_.y() + h;
     // The copies of PosicionesMosaico as two tiled fills: the first row from
     // primera_, the rest from x = 1. One blit per copy cost 20 ms at the first

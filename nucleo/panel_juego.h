@@ -1,6 +1,7 @@
 #pragma once
 // One of the five big play panels: a coloured gradient with a centred
-// label, pressed in while the mouse is down. A click runs its command.
+// label, pressed in while the mouse is down. A click runs its command, and
+// so do Space and Enter when it has the focus: readers see a button.
 #include <QFrame>
 
 class QLabel;
@@ -12,6 +13,7 @@ public:
 
     PanelJuego(const QString& nombre, const QColor& fondo, QLabel* etiqueta, QWidget* parent);
     Bisel bisel() const { return bisel_; }
+    QLabel* Etiqueta() const { return etiqueta_; }
 
 signals:
     void clic();
@@ -20,8 +22,12 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QColor fondo_;
+    QLabel* etiqueta_;
     Bisel bisel_ = Bisel::Ninguno;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // A notice that a stray key cannot dismiss: the focus rests on an inert
-// button outside the visible area, and only "&Seguir" closes it.
+// button outside the visible area, and only "&Seguir" closes it. Readers
+// hear it as an alert with its text, which the inert button carries too.
 #include <QDialog>
 
 class QPushButton;
@@ -16,6 +17,8 @@ public:
 
     // "&Seguir": closes the notice unless a notice does more.
     virtual void Color95Button1Click() { Cerrar(); }
+    // Its lines as they show, in one line.
+    QString Texto() const;
 
 protected:
     // Closes the notice; the only way out.

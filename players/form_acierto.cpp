@@ -2,6 +2,7 @@
 
 #include "nucleo/anuncios.h"
 #include "nucleo/dibujo_estirado.h"
+#include "nucleo/dibujos.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
@@ -43,7 +44,7 @@ TForm_Acierto::TForm_Acierto(QWidget* parent)
     Color95Button1->setGeometry(104, 208, 120, 36);
 
     if (ExisteArchivo(QStringLiteral("acierto.bmp"))) {
-        QPixmap dibujo(RutaDeInicio(QStringLiteral("acierto.bmp")));
+        const QPixmap dibujo = DibujoParaPantalla(QStringLiteral("acierto.bmp"));
         if (dibujo.isNull())
             plataforma::AvisarError(
                 QStringLiteral("\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n"));

@@ -5,6 +5,7 @@
 #include "platform/accesibilidad.h"
 #include "platform/codepages.h"
 #include "platform/impresoras.h"
+#include "platform/lector_pantalla.h"
 #include "platform/mensajes.h"
 #include "players/turnos.h"
 #include "results/impresion_resultados.h"
@@ -94,6 +95,7 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     ComboBox_nombres = new QComboBox(this);
     ComboBox_nombres->setObjectName(QStringLiteral("ComboBox_nombres"));
     ComboBox_nombres->setGeometry(106, 14, 200, 26);
+    ComboBox_nombres->setAccessibleName(QStringLiteral("Jugador o jugadora"));
     plataforma::PonerPista(ComboBox_nombres, QStringLiteral("Lista de jugadores actuales"));
 
     Etiqueta(this, "Label_fecha", QStringLiteral("Fecha :"), QRect(330, 0, 80, 20));
@@ -101,15 +103,18 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     Edit_dia->setObjectName(QStringLiteral("Edit_dia"));
     Edit_dia->setMaxLength(2);
     Edit_dia->setGeometry(330, 20, 34, 26);
+    Edit_dia->setAccessibleName(QStringLiteral("Día de la fecha"));
     ComboBox_meses = new QComboBox(this);
     ComboBox_meses->setObjectName(QStringLiteral("ComboBox_meses"));
     for (const char* m : kMeses)
         ComboBox_meses->addItem(QString::fromLatin1(m));
     ComboBox_meses->setGeometry(368, 20, 70, 26);
+    ComboBox_meses->setAccessibleName(QStringLiteral("Mes de la fecha"));
     Edit_agno = new QLineEdit(this);
     Edit_agno->setObjectName(QStringLiteral("Edit_agno"));
     Edit_agno->setMaxLength(4);
     Edit_agno->setGeometry(442, 20, 56, 26);
+    Edit_agno->setAccessibleName(QStringLiteral("Año de la fecha"));
 
     Label_archivo =
         Etiqueta(this, "Label_archivo", QStringLiteral("Del archivo : "), QRect(16, 50, 420, 22));
@@ -183,6 +188,10 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
         Opcion(PopupMenu_imprimir, "Imprimirresultadosdeunarchivo1",
                QStringLiteral("Imprimir resultados de un archivo..."),
                QStringLiteral("Imprime resultados guardados en un archivo de disco"));
+    // Qt leaves pop-ups out of what readers walk: under their buttons they
+    // are reached, and each item pressed, from the button.
+    plataforma::MenuBajoBoton(Color95Button_guardar, PopupMenu_guardar);
+    plataforma::MenuBajoBoton(Color95Button_imprimir, PopupMenu_imprimir);
 
     connect(ComboBox_nombres, &QComboBox::activated, this,
             &TForm_Resultados::ComboBox_nombresClick);

@@ -25,13 +25,14 @@ namespace {
 
 const QStringList kArchivos = {
     QStringLiteral("acierto.bmp"),     QStringLiteral("acierto.mid"),
-    QStringLiteral("animacion1.gif"),  QStringLiteral("animacion2.gif"),
-    QStringLiteral("caras/cara1.bmp"), QStringLiteral("caras/cara2.bmp"),
-    QStringLiteral("caras/cara3.bmp"), QStringLiteral("caras/cara4.bmp"),
-    QStringLiteral("caras/cara5.bmp"), QStringLiteral("caras/cara6.bmp"),
-    QStringLiteral("caras/cara7.bmp"), QStringLiteral("caras/cara8.bmp"),
-    QStringLiteral("cmental.gif"),     QStringLiteral("fondo.bmp"),
-    QStringLiteral("fondo2.bmp"),
+    QStringLiteral("acierto@2x.bmp"),  QStringLiteral("animacion1.gif"),
+    QStringLiteral("animacion2.gif"),  QStringLiteral("caras/cara1.bmp"),
+    QStringLiteral("caras/cara2.bmp"), QStringLiteral("caras/cara3.bmp"),
+    QStringLiteral("caras/cara4.bmp"), QStringLiteral("caras/cara5.bmp"),
+    QStringLiteral("caras/cara6.bmp"), QStringLiteral("caras/cara7.bmp"),
+    QStringLiteral("caras/cara8.bmp"), QStringLiteral("cmental.gif"),
+    QStringLiteral("fondo.bmp"),       QStringLiteral("fondo2.bmp"),
+    QStringLiteral("fondo2@2x.bmp"),   QStringLiteral("fondo@2x.bmp"),
 };
 
 // Runs the generator; returns its exit code, or -1 if it crashed or hung.
@@ -336,7 +337,13 @@ private slots:
         QTest::addColumn<bool>("mosaico");
         QTest::newRow("wallpaper") << "fondo.bmp" << QSize(96, 96) << 200 << 8 << true;
         QTest::newRow("notebook paper") << "fondo2.bmp" << QSize(320, 255) << 215 << 2 << false;
+        // Twice the pixels for 200 %, and still a seamless tile.
+        QTest::newRow("wallpaper 2x") << "fondo@2x.bmp" << QSize(192, 192) << 200 << 8 << true;
+        QTest::newRow("notebook paper 2x")
+            << "fondo2@2x.bmp" << QSize(640, 510) << 215 << 2 << false;
         QTest::newRow("success picture") << "acierto.bmp" << QSize(306, 266) << -1 << 1000 << false;
+        QTest::newRow("success picture 2x")
+            << "acierto@2x.bmp" << QSize(612, 532) << -1 << 1000 << false;
     }
     void dibujos() {
         QFETCH(QString, nombre);

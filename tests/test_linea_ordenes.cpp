@@ -196,6 +196,49 @@ private slots:
         QVERIFY(!sin.contains(QLatin1Char('[')));
     }
 
+    void colores_data() {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QStringList>("ajustes");
+        QTest::newRow("one label a digit") << QStringLiteral("2") << QStringList{};
+        QTest::newRow("numbers") << QStringLiteral("14") << QStringList{};
+        // Sums past 100, so that hundreds show.
+        QTest::newRow("mental") << QStringLiteral("mental-simple")
+                                << QStringList{QStringLiteral("--sumas"),
+                                               QStringLiteral("100,100")};
+    }
+    // The same sheet, its digits in the colours of their places: green,
+    // blue and red all show; without the option it stays black.
+    void colores() {
+        QFETCH(QString, tipo);
+        QFETCH(QStringList, ajustes);
+        const QStringList base = QStringList{QStringLiteral("--hoja"),    tipo,
+                                             QStringLiteral("--paginas"), QStringLiteral("1"),
+                                             QStringLiteral("--semilla"), QStringLiteral("5")} +
+                                 ajustes;
+        const QString negro = Hoja(base, QStringLiteral("negro.pdf"));
+        const QString color =
+            Hoja(base + QStringList{QStringLiteral("--colores")}, QStringLiteral("color.pdf"));
+        QVERIFY(!color.isEmpty());
+        QCOMPARE(color, negro);
+        auto tonos = [](const QImage& pagina) {
+            int verde = 0, azul = 0, rojo = 0;
+            for (int y = 0; y < pagina.height(); ++y)
+                for (int x = 0; x < pagina.width(); ++x) {
+                    const QColor c = pagina.pixelColor(x, y);
+                    verde += c.green() > c.red() + 40 && c.green() > c.blue() + 20;
+                    azul += c.blue() > c.red() + 60 && c.blue() > c.green() + 30;
+                    rojo += c.red() > c.green() + 60 && c.red() > c.blue() + 40;
+                }
+            return std::array<int, 3>{verde, azul, rojo};
+        };
+        const auto en_color = tonos(PrimeraPagina(Ruta(QStringLiteral("color.pdf"))));
+        const auto en_negro = tonos(PrimeraPagina(Ruta(QStringLiteral("negro.pdf"))));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY2(en_color[i] > 20, qPrintable(QString::number(en_color[i])));
+            QCOMPARE(en_negro[i], 0);
+        }
+    }
+
     void segundo_sumando_fijo() {
         const QString texto =
             Hoja({QStringLiteral("--hoja"), QStringLiteral("mental-simple"),
@@ -326,6 +369,10 @@ private slots:
         // The subtraction window's refusal, with its words.
         QTest::newRow("restas mayor") << hoja({QStringLiteral("--restas"), QStringLiteral("10,20")})
                                       << 2 << "'mayor' que el del minuendo";
+        QTest::newRow("colores sin hoja")
+            << QStringList{QStringLiteral("--resultados"), Ruta(QStringLiteral("no.rsr")), p, pdf,
+                           QStringLiteral("--colores")}
+            << 2 << "--colores solo sirve con --hoja";
         QTest::newRow("archivo inexistente")
             << QStringList{QStringLiteral("--resultados"), Ruta(QStringLiteral("no.rsr")), p, pdf}
             << 1 << "Problemas al abrir o leer archivo";

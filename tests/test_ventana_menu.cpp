@@ -208,8 +208,8 @@ private slots:
         };
         QCOMPARE(visibles("Opciones1_menu"), 1);
         QCOMPARE(visibles("Juegos1_menu"), 3);
-        // Reading aloud stands apart from the turn and carry choices.
-        QCOMPARE(visibles("Opciones2_menu"), 2);
+        // The turns, reading aloud and the display choices, each apart.
+        QCOMPARE(visibles("Opciones2_menu"), 3);
         QCOMPARE(visibles("Restasconllevadas1_menu"), 1);
         QCOMPARE(visibles("Impresin1_menu"), 3);
         // The journal's command stands apart from the results'.

@@ -58,18 +58,19 @@ void confeti(QPainter& p, Azar& azar, const QRectF& zona, const QRectF& libre, i
 
 } // namespace
 
-QImage dibujoAcierto() {
+QImage dibujoAcierto(int escala) {
     constexpr int ancho = 306, alto = 266;
-    QImage img = lienzo(ancho, alto, Qt::white);
+    QImage img = lienzo(ancho * escala, alto * escala, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     const QPointF sol(153, 112);
 
     QRadialGradient cielo(sol, 230);
     cielo.setColorAt(0.0, QColor(0xff, 0xfd, 0xe7));
     cielo.setColorAt(0.45, QColor(0xff, 0xec, 0xa8));
     cielo.setColorAt(1.0, QColor(0xff, 0xb8, 0x8c));
-    p.fillRect(img.rect(), cielo);
+    p.fillRect(QRect(0, 0, ancho, alto), cielo);
     // Sunburst rays.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 90));

@@ -5,6 +5,7 @@
 
 namespace datos {
 
-QImage dibujoAcierto();
+// `escala` 2: the same picture with twice the pixels (acierto@2x.bmp).
+QImage dibujoAcierto(int escala = 1);
 
 } // namespace datos

@@ -7,11 +7,12 @@ namespace datos {
 // Wallpaper tile: pale sky with faint stars and dots. Every motif is drawn
 // once per neighbouring tile too, so whatever crosses an edge comes back on
 // the opposite side and the tile repeats without seams.
-QImage fondo() {
+QImage fondo(int escala) {
     constexpr int n = 96;
-    QImage img = lienzo(n, n, kCielo);
+    QImage img = lienzo(n * escala, n * escala, kCielo);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     const QColor claro(0xea, 0xf5, 0xfe);
     const QColor punto(0xbf, 0xdf, 0xf7);
     for (int dx = -n; dx <= n; dx += n)
@@ -35,10 +36,11 @@ QImage fondo() {
 }
 
 // Squared notebook paper, very light so the big black digits stand out.
-QImage fondoCuaderno() {
+QImage fondoCuaderno(int escala) {
     constexpr int ancho = 320, alto = 255, paso = 16;
-    QImage img = lienzo(ancho, alto, QColor(0xfd, 0xfe, 0xff));
+    QImage img = lienzo(ancho * escala, alto * escala, QColor(0xfd, 0xfe, 0xff));
     QPainter p(&img);
+    p.scale(escala, escala);
     p.setPen(QColor(0xd6, 0xe6, 0xf6));
     for (int x = 8; x < ancho; x += paso)
         p.drawLine(x, 0, x, alto - 1);

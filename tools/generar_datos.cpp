@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
 
     bool ok = guardarBmp(ruta("fondo.bmp"), fondo()) &&
               guardarBmp(ruta("fondo2.bmp"), fondoCuaderno()) &&
-              guardarBmp(ruta("acierto.bmp"), dibujoAcierto());
+              guardarBmp(ruta("fondo@2x.bmp"), fondo(2)) &&
+              guardarBmp(ruta("fondo2@2x.bmp"), fondoCuaderno(2)) &&
+              guardarBmp(ruta("acierto.bmp"), dibujoAcierto()) &&
+              guardarBmp(ruta("acierto@2x.bmp"), dibujoAcierto(2));
     const std::function<QImage()> caras[] = {caraRisa,  caraLengua, caraGuino, caraSorpresa,
                                              caraGafas, caraGato,   caraRana,  caraMonstruo};
     int numero = 0;

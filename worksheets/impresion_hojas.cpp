@@ -1,5 +1,6 @@
 #include "worksheets/impresion_hojas.h"
 
+#include "nucleo/apariencia.h"
 #include "platform/impresoras.h"
 #include "platform/mensajes.h"
 #include "results/archivo_resultados.h"
@@ -84,12 +85,13 @@ QString ArchivoDe(HojaImpresion hoja) {
 }
 
 bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas_hoja, int32_t largo, bool con_soluciones,
-                    QPrinter& impresora) {
+                    QPrinter& impresora, bool colores) {
     if (TipoDe(hoja) != 0) tipo_hoja = TipoDe(hoja);
     std::unique_ptr<InformeHoja> informe = CrearInforme(hoja, nullptr);
     informe->paginas = paginas_hoja;
     informe->largo_zona = largo;
     informe->con_soluciones = con_soluciones;
+    informe->colores = colores;
     return informe->Imprimir(&impresora);
 }
 
@@ -132,6 +134,7 @@ void ImprimirHoja(HojaImpresion hoja, QWidget* dueno) {
         informe->paginas = pedido.paginas;
         informe->largo_zona = pedido.largo_zona;
         informe->con_soluciones = pedido.con_soluciones;
+        informe->colores = apariencia::ColoresPorPosicion();
         fallo = !impresora.isValid();
         if (!fallo) {
             QPrintPreviewDialog vista(&impresora, dueno);

@@ -37,8 +37,9 @@ void ImprimirHoja(HojaImpresion hoja, QWidget* dueno = nullptr);
 
 // The report of a sheet, without dialogs: `largo_zona` in tenths of a
 // millimetre. False when the printer could not be opened.
+// `colores`: each place's digits in their own colour.
 bool ImprimirHojaEn(HojaImpresion hoja, int32_t paginas, int32_t largo_zona, bool con_soluciones,
-                    QPrinter& impresora);
+                    QPrinter& impresora, bool colores = false);
 
 // The menu item that a printer failure disables, set by the window that
 // holds it.

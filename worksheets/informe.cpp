@@ -1,7 +1,9 @@
 #include "worksheets/informe.h"
 
+#include "nucleo/contraste.h"
 #include "worksheets/hojas.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -112,6 +114,28 @@ bool InformeHoja::Pintar(QPagedPaintDevice* dispositivo) {
     return p.end();
 }
 
+// Laid out as the whole text would be, then drawn digit by digit; spaces and
+// dots stay black.
+void InformeHoja::PintarEnColores(QPainter& p, const EtiquetaDiseno& e, int arriba,
+                                  const QString& texto) const {
+    const QRectF caja = e.caja.translated(0, arriba);
+    const QRectF usado = p.boundingRect(caja, e.alineacion, texto);
+    const QFontMetricsF medidas(p.font(), p.device());
+    int lugar = 0;
+    for (const QChar c : texto)
+        lugar += c.isDigit();
+    qreal x = usado.left();
+    const QPen antes = p.pen();
+    for (const QChar c : texto) {
+        int posicion = 0;
+        if (c.isDigit()) posicion = e.posicion > 0 ? e.posicion : lugar--;
+        p.setPen(QColor::fromRgb(ColorDePosicion(posicion)));
+        p.drawText(QPointF(x, usado.top() + medidas.ascent()), QString(c));
+        x += medidas.horizontalAdvance(c);
+    }
+    p.setPen(antes);
+}
+
 void InformeHoja::PintarBanda(QPainter& p, const BandaDetalle& b, int arriba) const {
     QFont fuente;
     int px = 0;
@@ -125,7 +149,10 @@ void InformeHoja::PintarBanda(QPainter& p, const BandaDetalle& b, int arriba) co
             fuente.setPixelSize(px);
             p.setFont(fuente);
         }
-        p.drawText(e.caja.translated(0, arriba), e.alineacion, texto);
+        if (colores && !signo)
+            PintarEnColores(p, e, arriba, texto);
+        else
+            p.drawText(e.caja.translated(0, arriba), e.alineacion, texto);
     }
     if (b.signos)
         for (const QRect& l : diseno_.lineas)

@@ -22,6 +22,9 @@ struct EtiquetaDiseno {
     QString texto;      // fixed text of a sign; empty for a value label
     int alineacion = 0; // Qt::Alignment
     int pixeles = 20;   // font size
+    // Place colours: the place of a one-digit label (1 = units); 0 counts
+    // the places of a number from its right.
+    int posicion = 0;
 };
 struct DisenoInforme {
     int filas_fijas = 5;
@@ -53,6 +56,7 @@ public:
     int32_t paginas = 0;
     int32_t largo_zona = 2970;
     bool con_soluciones = true;
+    bool colores = false; // each place's digits in their own colour
 
     int filas_por_pagina = 0;
     int fila_en_pagina = 0;
@@ -79,6 +83,8 @@ protected:
 
 private:
     void PintarBanda(QPainter& p, const BandaDetalle& b, int arriba) const;
+    void PintarEnColores(QPainter& p, const EtiquetaDiseno& e, int arriba,
+                         const QString& texto) const;
 
     DisenoInforme diseno_;
     BandaDetalle banda_;

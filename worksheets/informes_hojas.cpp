@@ -51,9 +51,11 @@ DisenoInforme TForm_informe_1::Diseno() {
         d.etiquetas << Signo(QString::fromLatin1(ej.signo), QString::fromLatin1(ej.texto), ej.x,
                              ej.y, 31, 113 - ej.y, 26);
         for (int f = (e % 2 == 0 ? 0 : 1); f < 3; ++f)
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < 3; ++c) {
                 d.etiquetas << Valor(NombreCifra(e, c, f), ej.columna0 + 25 * c, tops[f], 31, 31,
                                      kCentro, 22);
+                d.etiquetas.last().posicion = 3 - c; // hundreds, tens, units
+            }
         d.lineas << QRect(ej.x, 115, 120, 2);
     }
     d.memo = QRect(10, 152, 631, 39);

@@ -8,10 +8,14 @@ class Tachon : public QLabel {
     Q_OBJECT
 public:
     Tachon(const QString& nombre, QWidget* padre, const QRect& r, const QColor& color);
+    // High contrast wants it darker and thicker.
+    void FijarColor(const QColor& color, bool grueso);
+    QColor Color() const { return color_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     QColor color_;
+    bool grueso_ = false;
 };

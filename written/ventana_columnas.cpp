@@ -1,15 +1,19 @@
 #include "written/ventana_columnas.h"
 
+#include "nucleo/apariencia.h"
 #include "nucleo/dibujo_estirado.h"
+#include "nucleo/dibujos.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
 #include "nucleo/ventanas.h"
 #include "platform/accesibilidad.h"
+#include "platform/lector_pantalla.h"
 #include "platform/mensajes.h"
 #include "players/form_aviso_error.h"
 #include "players/puntuacion.h"
 #include "players/turnos.h"
+#include "written/lectura_cuenta.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -44,9 +48,13 @@ Medidas MedidasDe(const DefinicionVentana& d) {
     return {QSize(46, 50), 42, 4, 38, 50, 8, QSize(503, ultima_fila + 50 + 8 + 5 + 12 + 56 + 44)};
 }
 
+// The window's name says the operation: read one by one, the digits would
+// come right to left.
 QLabel* Digito(const QString& nombre, QWidget* padre, const QRect& r, int letra,
                const QColor& color) {
-    return EtiquetaCifra(nombre, padre, r, letra, color);
+    QLabel* l = EtiquetaCifra(nombre, padre, r, letra, color);
+    plataforma::OcultarAlLector(l);
+    return l;
 }
 
 QLineEdit* Caja(const char* nombre, QWidget* padre, int letra) {
@@ -75,6 +83,9 @@ VentanaColumnas::VentanaColumnas(const DefinicionVentana& def, QWidget* parent)
     : VentanaDeEjercicio(def.nombre, def.titulo, def.codigo, parent), def_(def) {
     CrearControles();
     plataforma::PublicarAccesibilidad(this);
+    connect(apariencia::Cambios(), &apariencia::Avisador::cambiada, this, [this] {
+        if (isVisible()) AplicarApariencia();
+    });
 }
 
 void VentanaColumnas::CrearControles() {
@@ -125,12 +136,14 @@ void VentanaColumnas::CrearControles() {
 
     Memo_res = Caja("Memo_res", this, m.letra);
     Memo_res->resize(m.cifra);
+    Memo_res->setAccessibleName(NombreCajaResultado(1));
     Memo_res->installEventFilter(this);
     connect(Memo_res, &QLineEdit::textChanged, this, [this] { Memo_resChange(); });
 
     if (def_.con_llevadas) {
         Memo_mellevo = Caja("Memo_mellevo", this, m.letra / 2 + 2);
         Memo_mellevo->resize(36, 32);
+        Memo_mellevo->setAccessibleName(NombreCajaLlevada(1));
         Memo_mellevo->hide();
         Memo_mellevo->installEventFilter(this);
         connect(Memo_mellevo, &QLineEdit::textChanged, this, &VentanaColumnas::Memo_mellevoChange);
@@ -171,15 +184,73 @@ void VentanaColumnas::FormShow() {
         // Read when first shown, not with the main window: nobody sees it
         // before, and a picture that does not load is skipped silently.
         if (ExisteArchivo(QStringLiteral("fondo2.bmp"))) {
-            QPixmap dibujo(RutaDeInicio(QStringLiteral("fondo2.bmp")));
+            const QPixmap dibujo = DibujoParaPantalla(QStringLiteral("fondo2.bmp"));
             if (!dibujo.isNull()) Image1->setPixmap(dibujo);
         }
     }
+    AplicarApariencia();
     NuevaCuenta();
+}
+
+namespace {
+void ColorDeTexto(QWidget* w, QPalette::ColorRole rol, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(rol, color);
+    w->setPalette(p);
+}
+} // namespace
+
+void VentanaColumnas::AplicarApariencia() {
+    const bool alto = apariencia::ContrasteAlto();
+    // High contrast: plain white, no squared paper under the digits.
+    ColorDeTexto(this, QPalette::Window, alto ? QColor(Qt::white) : QColor(0, 193, 130));
+    Image1->setVisible(!alto);
+    for (int f = 0; f < def_.filas; ++f)
+        for (int c = 0; c < def_.columnas; ++c)
+            ColorDeTexto(cifras_[f][c], QPalette::WindowText,
+                         apariencia::ColorCifra(c + 1, Qt::black));
+    for (int c = 0; c < kMaxColumnas; ++c)
+        if (Label_res[c])
+            ColorDeTexto(Label_res[c], QPalette::WindowText,
+                         apariencia::ColorCifra(c + 1, Qt::black));
+    for (QLabel* l : Label_mellevo)
+        if (l) ColorDeTexto(l, QPalette::WindowText, apariencia::ColorMarca(Qt::red));
+    // A thicker result line, and boxes with a dark frame.
+    Shape1->setGeometry(Shape1->x(), Shape1->y(), Shape1->width(), alto ? 8 : 5);
+    ColorDeTexto(Shape1, QPalette::Window, alto ? QColor(Qt::black) : QColor(0, 0, 128));
+    const QString marco = alto ? QStringLiteral("QLineEdit { background: white; border: 3px solid "
+                                                "black; }")
+                               : QString();
+    for (QLineEdit* caja : {Memo_res, Memo_mellevo})
+        if (caja) {
+            caja->setStyleSheet(marco);
+            ColorDeTexto(caja, QPalette::Base, QColor(0x00, 0xFF, 0xFF));
+        }
+    ColorearCaja(Memo_res, columna_caja_);
+    if (Memo_mellevo) ColorearCaja(Memo_mellevo, columna_caja_ + 1);
+    if (Label1) {
+        ColorDeTexto(Label1, QPalette::Window, alto ? QColor(Qt::white) : QColor(0xFF, 0xFF, 0xE0));
+        ColorDeTexto(Label1, QPalette::WindowText, alto ? QColor(Qt::black) : QColor(Qt::blue));
+    }
+}
+
+// The box takes the colour of the place it asks for.
+void VentanaColumnas::ColorearCaja(QLineEdit* caja, int posicion) {
+    const QColor color = apariencia::ColorCifra(posicion, Qt::blue);
+    if (caja->palette().color(QPalette::Text) != color) ColorDeTexto(caja, QPalette::Text, color);
 }
 
 void VentanaColumnas::MoverRespuesta(int columna) {
     Memo_res->move(def_.izquierdas[columna - 1], Memo_res->y());
+    columna_caja_ = columna;
+    ColorearCaja(Memo_res, columna);
+    NombrarPaso(columna, PasoLectura::Cifra);
+}
+
+void VentanaColumnas::NombrarPaso(int columna, PasoLectura paso) {
+    setAccessibleName(NombreVentanaCuenta(OpEnPantalla(), def_.es_suma, columna, paso));
+    if (paso == PasoLectura::Cifra) Memo_res->setAccessibleName(NombreCajaResultado(columna));
+    if (paso == PasoLectura::Llevada) Memo_mellevo->setAccessibleName(NombreCajaLlevada(columna));
 }
 
 namespace {
@@ -261,6 +332,8 @@ void VentanaColumnas::Memo_resChange() {
         VaciarCaja(Memo_mellevo);
         Memo_mellevo->move(Label_mellevo[columna]->pos());
         AnunciarPedido(Q::Llevada, columna, false);
+        ColorearCaja(Memo_mellevo, columna + 1);
+        NombrarPaso(columna, PasoLectura::Llevada);
         Esperar(300);
         // The digit stays in the answer box until its carry is right.
         Memo_res->setReadOnly(true);
@@ -299,6 +372,7 @@ void VentanaColumnas::EscribirUltima(int columna, const QString& texto) {
     Label_res[columna - 1]->show();
     VaciarCaja(Memo_res);
     Memo_res->hide();
+    NombrarPaso(columna, PasoLectura::Terminada);
     Label_res[columna - 1]->repaint();
 }
 

@@ -3,6 +3,7 @@
 // optional carry box, totals, and the end of an operation.
 #include "nucleo/ventana_ejercicio.h"
 #include "written/cuenta_columnas.h"
+#include "written/lectura_cuenta.h"
 
 #include <QPoint>
 #include <QSize>
@@ -55,6 +56,9 @@ public:
 
     void FormShow() override;
     virtual void NuevaCuenta();
+    // Place colours and high contrast as chosen now; the window follows
+    // them while it is on screen.
+    virtual void AplicarApariencia();
     // Shows a given operation as NuevaCuenta shows a drawn one.
     void MostrarCuenta(const Operacion& op);
     virtual void Memo_resChange();
@@ -72,7 +76,10 @@ protected:
     // The borrow marks of the current column are on screen because the
     // child asked for them.
     virtual bool MarcasPedidas() const { return false; }
+    // The box under `columna` (1 = units), and the step named for readers.
     void MoverRespuesta(int columna);
+    void NombrarPaso(int columna, PasoLectura paso);
+    virtual const Operacion& OpEnPantalla() const { return cuenta_.Op(); }
     // The right digit painted in its place, before the wait that follows it.
     void EscribirYAvanzar(int columna, const QString& texto);
     void EscribirUltima(int columna, const QString& texto);
@@ -80,9 +87,11 @@ protected:
 
 private:
     void CrearControles();
+    void ColorearCaja(QLineEdit* caja, int posicion);
 
     const DefinicionVentana& def_;
     CuentaEnColumnas cuenta_;
     QLabel* cifras_[kMaxFilas][kMaxColumnas] = {};
     bool primera_vez_ = true;
+    int columna_caja_ = 1; // where the answer box stands, 1 = units
 };

@@ -1,5 +1,6 @@
 #include "written/ventana_resta.h"
 
+#include "nucleo/apariencia.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
 #include "nucleo/servicios.h"
@@ -80,6 +81,29 @@ VentanaResta::VentanaResta(const DefinicionVentana& def, QWidget* parent)
 
 QLabel* VentanaResta::Marca(TipoMarca tipo, int columna) const {
     return marcas_[int(tipo)][columna];
+}
+
+void VentanaResta::AplicarApariencia() {
+    VentanaColumnas::AplicarApariencia();
+    const QColor rojo = apariencia::ColorMarca(Qt::red);
+    const QColor azul = apariencia::ColorMarca(Qt::blue);
+    for (int c = 0; c < kMaxColumnas; ++c) {
+        const std::pair<TipoMarca, QColor> marcas[] = {{TipoMarca::Ayuda, rojo},
+                                                       {TipoMarca::Ayuda2, rojo},
+                                                       {TipoMarca::Mas1, azul},
+                                                       {TipoMarca::Menos1, azul}};
+        for (const auto& [tipo, color] : marcas)
+            if (QLabel* l = Marca(tipo, c)) {
+                QPalette p = l->palette();
+                p.setColor(QPalette::WindowText, color);
+                l->setPalette(p);
+            }
+        // Dark red over black digits: a black stroke would hide the digit.
+        if (auto* t = static_cast<Tachon*>(Marca(TipoMarca::Koru, c)))
+            t->FijarColor(apariencia::ContrasteAlto() ? apariencia::Color(kRojoMarcaAlto)
+                                                      : QColor(0x70, 0x70, 0x70),
+                          apariencia::ContrasteAlto());
+    }
 }
 
 void VentanaResta::NuevaCuenta() {

@@ -17,6 +17,7 @@ public:
     QPushButton* Color95Button_ayuda = nullptr;
 
     void NuevaCuenta() override;
+    void AplicarApariencia() override;
     void Memo_resChange() override;
     void Color95Button_ayudaClick();
     // Shows a given operation as NuevaCuenta shows a drawn one.
@@ -25,6 +26,7 @@ public:
 protected:
     void DescribirOperacion(PasoJuzgado& paso) const override;
     bool MarcasPedidas() const override;
+    const Operacion& OpEnPantalla() const override { return resta_.Op(); }
 
 private:
     void Aplicar(const std::vector<PasoMarca>& pasos);
