@@ -1,6 +1,7 @@
 #include "aprendizaje/panel_ejemplo.h"
 
 #include "mental/ventana_mental.h"
+#include "nucleo/anuncios.h"
 #include "nucleo/juego.h"
 #include "platform/accesibilidad.h"
 #include "written/ventana_resta.h"
@@ -82,6 +83,7 @@ void PanelEjemplo::Empezar(const QString& primera) {
     juego.contando_tiempo = false; // no clock while the example plays
     Mostrar(PasoEjemplo{});
     Label_paso->setText(primera);
+    DecirEnVozAlta(primera);
     ventana_->installEventFilter(this);
     show();
     raise();
@@ -137,6 +139,7 @@ void PanelEjemplo::SiguientePaso() {
     }
     ++paso_;
     Mostrar(pasos_[size_t(paso_)]);
+    DecirEnVozAlta(pasos_[size_t(paso_)].frase);
     if (paso_ + 1 == Pasos()) Button_siguiente->setText(QStringLiteral("&Ahora tú"));
     Button_siguiente->setFocus();
 }

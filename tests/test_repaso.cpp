@@ -8,6 +8,7 @@
 #include "aprendizaje/repaso.h"
 #include "diarios_prueba.h"
 #include "nino.h"
+#include "nucleo/anuncios.h"
 #include "pasos_prueba.h"
 #include "pruebas.h"
 #include "results/archivo_resultados.h"
@@ -109,6 +110,8 @@ private slots:
         const DiagnosticoPatron* antes = Estado(Resultados(), QStringLiteral("J1"), kMenorDelMayor);
         QVERIFY(antes);
         QCOMPARE(antes->estado, EstadoPatron::Confirmado);
+        // What a child who cannot read yet hears, if speech is on.
+        QSignalSpy dicho(&AnunciosJuego(), &Anuncios::Frase);
         Jugar();
 
         // The worked example plays first, in the window of the exercises.
@@ -127,8 +130,11 @@ private slots:
         QCOMPARE(panel->Pasos(), int(pasos.size()));
         for (int c = 0; c < 3; ++c)
             QCOMPARE(v->Cifra(0, c)->text().toInt(), e.ejemplo.op.cifras[0][c]);
+        QVERIFY(!dicho.isEmpty());
+        QCOMPARE(dicho.last().at(0).toString(), panel->Label_paso->text());
         QTest::mouseClick(panel->Button_siguiente, Qt::LeftButton);
         QCOMPARE(panel->Label_paso->text(), pasos[0].frase);
+        QCOMPARE(dicho.last().at(0).toString(), pasos[0].frase);
         QCOMPARE(v->Label_res[0]->text(), QString::number(pasos[0].resultado[0]));
         QVERIFY(v->Label_res[1]->text().isEmpty());
         // The units borrow: their marks are up.
@@ -136,6 +142,7 @@ private slots:
         for (size_t i = 1; i < pasos.size(); ++i) {
             QTest::keyClick(v, Qt::Key_Return);
             QCOMPARE(panel->Label_paso->text(), pasos[i].frase);
+            QCOMPARE(dicho.last().at(0).toString(), pasos[i].frase);
         }
         QCOMPARE(panel->Button_siguiente->text(), QStringLiteral("&Ahora tú"));
         QTest::keyClick(v, Qt::Key_Return);
