@@ -1,4 +1,5 @@
 #include "aprendizaje/hoja_refuerzo.h"
+#include "aprendizaje/letra_impresa.h"
 
 #include "written/resta_prestamo.h"
 
@@ -10,17 +11,10 @@
 
 namespace {
 
-constexpr qreal kMargenMm = 15;
+constexpr qreal kMargenHojaMm = 15;
 const QColor kGris(90, 90, 90);
 const QColor kRojo(200, 30, 30);
 const QColor kAzul(20, 60, 200);
-
-QFont Letra(qreal puntos, bool negrita = false) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
 
 // Digits line up in columns as on the worksheets.
 QFont Cifras(qreal puntos) {
@@ -39,7 +33,8 @@ public:
     Pagina(QPrinter& impresora, QPainter& pintor) : impresora_(impresora), p_(pintor) {
         mm_ = impresora.logicalDpiY() / 25.4;
         const QRectF hoja(QPointF(0, 0), QSizeF(impresora.width(), impresora.height()));
-        zona_ = hoja.adjusted(kMargenMm * mm_, kMargenMm * mm_, -kMargenMm * mm_, -kMargenMm * mm_);
+        zona_ = hoja.adjusted(kMargenHojaMm * mm_, kMargenHojaMm * mm_, -kMargenHojaMm * mm_,
+                              -kMargenHojaMm * mm_);
     }
 
     void Dibujar(const PaginaRefuerzo& pag, const HojaRefuerzo& hoja) {
@@ -64,15 +59,15 @@ private:
     }
 
     void Cabecera(const PaginaRefuerzo& pag, const QDate& fecha) {
-        const QFont titulo = Letra(16, true);
+        const QFont titulo = LetraImpresa(16, true);
         const qreal h = Alto(titulo);
         Texto(QRectF(zona_.left(), y_, zona_.width(), h), titulo,
               QStringLiteral("Hoja de refuerzo"), Qt::AlignLeft | Qt::AlignVCenter);
-        Texto(QRectF(zona_.left(), y_, zona_.width(), h), Letra(12, true),
+        Texto(QRectF(zona_.left(), y_, zona_.width(), h), LetraImpresa(12, true),
               pag.nino + QStringLiteral("   ") + fecha.toString(QStringLiteral("d/M/yyyy")),
               Qt::AlignRight | Qt::AlignVCenter);
         y_ += h + 1 * mm_;
-        const QFont sub = Letra(11);
+        const QFont sub = LetraImpresa(11);
         Texto(QRectF(zona_.left(), y_, zona_.width(), Alto(sub)), sub,
               QStringLiteral("Para practicar: ") + NombrePatron(*pag.patron, pag.metodo),
               Qt::AlignLeft | Qt::AlignVCenter, kGris);
@@ -119,7 +114,7 @@ private:
             if (paso->resultado[col] >= 0) res = res * 10 + paso->resultado[col];
         cifras(res, raya + 1 * mm_);
 
-        const QFont pequena = Letra(f.pointSizeF() * 0.5, true);
+        const QFont pequena = LetraImpresa(f.pointSizeF() * 0.5, true);
         const qreal hp = Alto(pequena);
         const qreal cifra = Ancho(f, QStringLiteral("0"));
         for (int col = 1; col < op.columnas; ++col)
@@ -159,7 +154,7 @@ private:
     }
 
     void Ejemplo(const PaginaRefuerzo& pag) {
-        const QFont titulo = Letra(12, true);
+        const QFont titulo = LetraImpresa(12, true);
         Texto(QRectF(zona_.left(), y_, zona_.width(), Alto(titulo)), titulo,
               QStringLiteral("Ejemplo resuelto"), Qt::AlignLeft | Qt::AlignVCenter);
         y_ += Alto(titulo) + 6 * mm_;
@@ -184,7 +179,7 @@ private:
                              pag.metodo);
         }
         // The steps beside it, numbered.
-        const QFont pasos = Letra(10.5);
+        const QFont pasos = LetraImpresa(10.5);
         const qreal x = zona_.left() + ancho_op + 12 * mm_;
         qreal y = y_ - 3 * mm_;
         for (size_t i = 0; i < pag.pasos.size(); ++i) {
@@ -200,15 +195,15 @@ private:
     }
 
     void Ejercicios(const PaginaRefuerzo& pag) {
-        const QFont titulo = Letra(12, true);
+        const QFont titulo = LetraImpresa(12, true);
         Texto(QRectF(zona_.left(), y_, zona_.width(), Alto(titulo)), titulo,
               QStringLiteral("Ahora tú"), Qt::AlignLeft | Qt::AlignVCenter);
         y_ += Alto(titulo) + 4 * mm_;
         const int n = int(pag.ejercicios.size());
         const qreal ancho = zona_.width() / 4;
-        const QFont etiqueta = Letra(10);
+        const QFont etiqueta = LetraImpresa(10);
         if (n > 0 && pag.ejercicios[0].descripcion.EsMental()) {
-            const QFont f = Letra(14);
+            const QFont f = LetraImpresa(14);
             const qreal fila = Alto(f) * 2.2;
             for (int i = 0; i < n; ++i) {
                 const QRectF r(zona_.left() + (i % 4) * ancho, y_ + (i / 4) * fila, ancho, fila);
@@ -238,7 +233,7 @@ private:
         QStringList s;
         for (size_t i = 0; i < pag.ejercicios.size(); ++i)
             s << Rotulo(int(i)) + u' ' + QString::number(Respuesta(pag.ejercicios[i]));
-        const QFont f = Letra(9);
+        const QFont f = LetraImpresa(9);
         const QString t = QStringLiteral("Soluciones:  ") + s.join(QStringLiteral("   "));
         const qreal h = QFontMetricsF(f, &impresora_)
                             .boundingRect(QRectF(0, 0, zona_.width(), 1e6), Qt::TextWordWrap, t)
@@ -248,7 +243,7 @@ private:
     }
 
     void Pie(const PaginaRefuerzo& pag, const HojaRefuerzo& hoja) {
-        const QFont f = Letra(8);
+        const QFont f = LetraImpresa(8);
         const QString linea1 = QStringLiteral("%1 · semilla %2")
                                    .arg(NombrePatron(*pag.patron, pag.metodo))
                                    .arg(hoja.semilla);

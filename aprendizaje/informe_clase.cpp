@@ -22,6 +22,11 @@ double Totales::Acierto() const {
     return primeros_intentos > 0 ? double(acertados) / primeros_intentos : 0.0;
 }
 
+QString TextoAcierto(const Totales& t) {
+    return t.primeros_intentos ? QStringLiteral("%1 %").arg(qRound(100 * t.Acierto()))
+                               : QStringLiteral("-");
+}
+
 TotalClase Total(const TotalesTipos& tipos) {
     TotalClase t;
     for (const Totales& k : tipos) {

@@ -22,6 +22,8 @@ struct Totales {
     int Minutos() const;    // rounded to the nearest minute
     double Acierto() const; // share of first tries right; 0 without any
 };
+// "80 %", or "-" when there was no first try.
+QString TextoAcierto(const Totales& t);
 using TotalesTipos = std::array<Totales, kTiposInforme>;
 
 // The kinds added up; its minutes are the sum of the kinds' rounded

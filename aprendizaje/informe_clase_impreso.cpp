@@ -1,4 +1,5 @@
 #include "aprendizaje/informe_clase_impreso.h"
+#include "aprendizaje/letra_impresa.h"
 
 #include "aprendizaje/graficos.h"
 #include "aprendizaje/informe_diagnostico.h"
@@ -23,19 +24,7 @@ QString TextoFechas(const QDate& desde, const QDate& hasta) {
 
 namespace {
 
-constexpr qreal kMargenMm = 18;
-
-QFont Letra(qreal puntos, bool negrita = false) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
-QString Porcentaje(const Totales& t) {
-    return t.primeros_intentos ? QStringLiteral("%1 %").arg(qRound(100 * t.Acierto()))
-                               : QStringLiteral("-");
-}
+constexpr qreal kMargenClaseMm = 18;
 
 // The patterns that showed for some child, in table order: the map's columns.
 std::vector<const Patron*> Columnas(const InformeClase& informe) {
@@ -54,24 +43,25 @@ public:
     Paginas(QPrinter& impresora, QPainter& pintor) : impresora_(impresora), p_(pintor) {
         mm_ = impresora.logicalDpiY() / 25.4;
         const QRectF hoja(QPointF(0, 0), QSizeF(impresora.width(), impresora.height()));
-        zona_ = hoja.adjusted(kMargenMm * mm_, kMargenMm * mm_, -kMargenMm * mm_, -kMargenMm * mm_);
+        zona_ = hoja.adjusted(kMargenClaseMm * mm_, kMargenClaseMm * mm_, -kMargenClaseMm * mm_,
+                              -kMargenClaseMm * mm_);
         y_ = zona_.top();
     }
 
     void Clase(const InformeClase& informe) {
-        Texto(Letra(18, true), kTituloInformeClase);
+        Texto(LetraImpresa(18, true), kTituloInformeClase);
         const int n = int(informe.ninos.size());
-        Texto(Letra(11),
+        Texto(LetraImpresa(11),
               QStringLiteral("%1. %2.").arg(TextoFechas(informe.desde, informe.hasta),
                                             n == 1 ? QStringLiteral("1 niño o niña")
                                                    : QStringLiteral("%1 niños y niñas").arg(n)),
               5);
         if (informe.ninos.empty()) {
-            Texto(Letra(12),
+            Texto(LetraImpresa(12),
                   QStringLiteral("No hay ninguna cuenta en los diarios en estas fechas."));
             return;
         }
-        Texto(Letra(13, true), QStringLiteral("Toda la clase"), 2);
+        Texto(LetraImpresa(13, true), QStringLiteral("Toda la clase"), 2);
         TablaTotales(informe.tipos);
         y_ += 4 * mm_;
         Mapa(informe);
@@ -79,12 +69,12 @@ public:
 
     void Nino(const InformeClase& informe, const NinoInforme& n) {
         NuevaPagina();
-        Texto(Letra(10),
+        Texto(LetraImpresa(10),
               QStringLiteral("%1 · %2").arg(kTituloInformeClase,
                                             TextoFechas(informe.desde, informe.hasta)),
               2, QColor(90, 90, 90));
-        Texto(Letra(18, true), n.nombre);
-        Texto(Letra(11), TextoPeriodo(n.periodo, Total(n.tipos).totales.operaciones), 4);
+        Texto(LetraImpresa(18, true), n.nombre);
+        Texto(LetraImpresa(11), TextoPeriodo(n.periodo, Total(n.tipos).totales.operaciones), 4);
         TablaTotales(n.tipos);
         y_ += 4 * mm_;
         const qreal alto = 90 * mm_;
@@ -93,22 +83,24 @@ public:
         if (PintarGrafico(datos, p_, QRectF(zona_.left(), y_, zona_.width(), alto)))
             y_ += alto + 5 * mm_;
         else
-            Texto(Letra(10),
+            Texto(LetraImpresa(10),
                   QStringLiteral("(El gráfico no se puede dibujar: falta "
                                  "libzifra_graficos.so junto al programa.)"),
                   4, QColor(90, 90, 90));
-        Texto(Letra(13, true), QStringLiteral("Errores confirmados"), 2);
+        Texto(LetraImpresa(13, true), QStringLiteral("Errores confirmados"), 2);
         bool alguno = false;
         for (const DiagnosticoPatron& p : n.diagnostico.patrones) {
             if (p.estado != EstadoPatron::Confirmado) continue;
             alguno = true;
             const QString frase = p.patron->descripcion;
-            if (y_ + Alto(Letra(11, true), NombreDe(p)) + Alto(Letra(11), frase) > zona_.bottom())
+            if (y_ + Alto(LetraImpresa(11, true), NombreDe(p)) + Alto(LetraImpresa(11), frase) >
+                zona_.bottom())
                 NuevaPagina();
-            Texto(Letra(11, true), NombreDe(p), 1);
-            Texto(Letra(11), QStringLiteral("%1 %2").arg(frase, TextoVeces(p)), 3);
+            Texto(LetraImpresa(11, true), NombreDe(p), 1);
+            Texto(LetraImpresa(11), QStringLiteral("%1 %2").arg(frase, TextoVeces(p)), 3);
         }
-        if (!alguno) Texto(Letra(11), QStringLiteral("Ningún error confirmado en estas fechas."));
+        if (!alguno)
+            Texto(LetraImpresa(11), QStringLiteral("Ningún error confirmado en estas fechas."));
     }
 
 private:
@@ -133,7 +125,7 @@ private:
 
     // One line of cells; the first left-aligned, the rest to the right.
     void Fila(const QStringList& celdas, const std::vector<qreal>& anchos, bool negrita) {
-        const QFont f = Letra(10, negrita);
+        const QFont f = LetraImpresa(10, negrita);
         const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.3;
         p_.setFont(f);
         p_.setPen(Qt::black);
@@ -159,13 +151,13 @@ private:
             const Totales& t = tipos[size_t(k)];
             if (t.pasos == 0) continue;
             Fila({NombreTipo(k), QString::number(t.operaciones),
-                  QString::number(t.primeros_intentos), Porcentaje(t),
+                  QString::number(t.primeros_intentos), TextoAcierto(t),
                   QString::number(t.Minutos())},
                  anchos, false);
         }
         const TotalClase total = Total(tipos);
         Fila({QStringLiteral("Total"), QString::number(total.totales.operaciones),
-              QString::number(total.totales.primeros_intentos), Porcentaje(total.totales),
+              QString::number(total.totales.primeros_intentos), TextoAcierto(total.totales),
               QString::number(total.minutos)},
              anchos, true);
     }
@@ -173,19 +165,19 @@ private:
     // Children down, the patterns that showed across (numbered, named
     // below), each cell in its state's colour with the times it showed.
     void Mapa(const InformeClase& informe) {
-        Texto(Letra(13, true), QStringLiteral("Mapa de errores"), 1);
+        Texto(LetraImpresa(13, true), QStringLiteral("Mapa de errores"), 1);
         const std::vector<const Patron*> columnas = Columnas(informe);
         if (columnas.empty()) {
-            Texto(Letra(11), QStringLiteral("Ningún error repetido en estas fechas."));
+            Texto(LetraImpresa(11), QStringLiteral("Ningún error repetido en estas fechas."));
             return;
         }
-        Texto(Letra(9),
+        Texto(LetraImpresa(9),
               QStringLiteral("En cada casilla, las cuentas en que salió el error; el color es su "
                              "estado: rojo confirmado, naranja posible, verde superado."),
               2, QColor(90, 90, 90));
         const qreal nombre = 45 * mm_;
         const qreal ancho = std::min(12 * mm_, (zona_.width() - nombre) / qreal(columnas.size()));
-        const QFont f = Letra(9), negrita = Letra(9, true);
+        const QFont f = LetraImpresa(9), negrita = LetraImpresa(9, true);
         const qreal alto = QFontMetricsF(f, &impresora_).height() * 1.3;
         auto cabecera = [&] {
             p_.setFont(negrita);

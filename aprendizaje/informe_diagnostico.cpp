@@ -1,4 +1,5 @@
 #include "aprendizaje/informe_diagnostico.h"
+#include "aprendizaje/letra_impresa.h"
 
 #include "aprendizaje/dibujo_ejemplo.h"
 #include "aprendizaje/textos_diagnostico.h"
@@ -25,13 +26,6 @@ namespace {
 
 constexpr qreal kMargenMm = 18;
 
-QFont Letra(qreal puntos, bool negrita = false) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
 // Lays the pages out from top to bottom, in device units.
 class Paginas {
 public:
@@ -49,23 +43,23 @@ public:
             NuevaPagina();
         else
             Empezar();
-        Texto(Letra(18, true), kTituloDiagnostico);
-        Texto(Letra(16, true), n.nombre);
+        Texto(LetraImpresa(18, true), kTituloDiagnostico);
+        Texto(LetraImpresa(16, true), n.nombre);
         const int operaciones = n.diagnostico ? n.diagnostico->operaciones : 0;
-        Texto(Letra(11), TextoPeriodo(n.periodo, operaciones), 4);
+        Texto(LetraImpresa(11), TextoPeriodo(n.periodo, operaciones), 4);
         if (!n.diagnostico || n.diagnostico->patrones.empty()) {
-            Texto(Letra(12), TextoSinPatrones(n.nombre, operaciones), 4);
+            Texto(LetraImpresa(12), TextoSinPatrones(n.nombre, operaciones), 4);
             return;
         }
-        Texto(Letra(9), kLeyendaEjemplo, 6, QColor(90, 90, 90));
+        Texto(LetraImpresa(9), kLeyendaEjemplo, 6, QColor(90, 90, 90));
         for (const DiagnosticoPatron& p : n.diagnostico->patrones)
             Patron(p);
     }
 
     void Vacio() {
         Empezar();
-        Texto(Letra(18, true), kTituloDiagnostico);
-        Texto(Letra(12), QStringLiteral("No hay ninguna cuenta en los diarios."), 4);
+        Texto(LetraImpresa(18, true), kTituloDiagnostico);
+        Texto(LetraImpresa(12), QStringLiteral("No hay ninguna cuenta en los diarios."), 4);
     }
 
 private:
@@ -85,7 +79,7 @@ private:
     void Pie() {
         ++pagina_nino_;
         if (nombre_.isEmpty()) return;
-        p_.setFont(Letra(8));
+        p_.setFont(LetraImpresa(8));
         p_.setPen(QColor(90, 90, 90));
         p_.drawText(QRectF(zona_.left(), zona_.bottom(), zona_.width(), 8 * mm_),
                     Qt::AlignRight | Qt::AlignVCenter,
@@ -108,8 +102,9 @@ private:
     }
 
     void Patron(const DiagnosticoPatron& p) {
-        const QFont nombre = Letra(13, true), estado = Letra(10, true), normal = Letra(11);
-        const QFont cifras = Letra(18), ejemplo = Letra(10);
+        const QFont nombre = LetraImpresa(13, true), estado = LetraImpresa(10, true),
+                    normal = LetraImpresa(11);
+        const QFont cifras = LetraImpresa(18), ejemplo = LetraImpresa(10);
         const DibujoEjemplo dibujo(EsquemaDe(p.ejemplo.paso), cifras, &impresora_);
         const QString detalle = TextoVeces(p) + u' ' + TextoCuando(p);
         const qreal alto_nombre = QFontMetricsF(nombre, &impresora_).height();
@@ -119,7 +114,8 @@ private:
         // A pattern is never split across pages.
         if (y_ + alto > zona_.bottom() && y_ > zona_.top() + 1) {
             NuevaPagina();
-            Texto(Letra(10), QStringLiteral("%1: %2 (sigue)").arg(kTituloDiagnostico, nombre_), 4,
+            Texto(LetraImpresa(10),
+                  QStringLiteral("%1: %2 (sigue)").arg(kTituloDiagnostico, nombre_), 4,
                   QColor(90, 90, 90));
         }
 

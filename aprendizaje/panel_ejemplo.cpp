@@ -16,13 +16,6 @@ constexpr int kAlto = 110;
 constexpr TipoMarca kMarcas[] = {TipoMarca::Ayuda, TipoMarca::Ayuda2, TipoMarca::Mas1,
                                  TipoMarca::Koru, TipoMarca::Menos1};
 
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QString& pista) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(QLatin1String(nombre));
-    b->setAccessibleName(QString(texto).remove(u'&'));
-    plataforma::PonerPista(b, pista);
-    return b;
-}
 } // namespace
 
 PanelEjemplo::PanelEjemplo(VentanaColumnas* ventana, std::vector<PasoEjemplo> pasos,
@@ -68,10 +61,14 @@ PanelEjemplo::PanelEjemplo(QDialog* ventana, std::vector<PasoEjemplo> pasos,
     f.setPixelSize(17);
     Label_paso->setFont(f);
     Label_paso->setGeometry(12, 6, tamano_.width() - 24, 60);
-    Button_siguiente = Boton(this, "Button_siguiente", QStringLiteral("&Siguiente paso"),
-                             QStringLiteral("Ver el paso siguiente del ejemplo (Intro)"));
-    Button_yalose = Boton(this, "Button_yalose", QStringLiteral("&Ya lo sé"),
-                          QStringLiteral("Dejar el ejemplo y empezar a practicar"));
+    Button_siguiente =
+        plataforma::BotonConPista(this, "Button_siguiente", QStringLiteral("&Siguiente paso"),
+                                  QStringLiteral("Ver el paso siguiente del ejemplo (Intro)"));
+    Button_yalose =
+        plataforma::BotonConPista(this, "Button_yalose", QStringLiteral("&Ya lo sé"),
+                                  QStringLiteral("Dejar el ejemplo y empezar a practicar"));
+    Button_siguiente->setAccessibleName(QStringLiteral("Siguiente paso"));
+    Button_yalose->setAccessibleName(QStringLiteral("Ya lo sé"));
     Button_siguiente->setGeometry(tamano_.width() - 290, kAlto - 40, 150, 32);
     Button_yalose->setGeometry(tamano_.width() - 130, kAlto - 40, 118, 32);
     Button_siguiente->setDefault(true);

@@ -54,3 +54,11 @@ QString TextoSinPatrones(const QString& nombre, int operaciones) {
         .arg(nombre)
         .arg(operaciones);
 }
+
+QString TextoAvisosVisibles(const QStringList& avisos) {
+    constexpr int kVisibles = 3;
+    QStringList vistos = avisos.mid(0, kVisibles);
+    if (avisos.size() > kVisibles)
+        vistos << QStringLiteral("…y %1 más.").arg(avisos.size() - kVisibles);
+    return vistos.join(u'\n');
+}

@@ -5,6 +5,7 @@
 #include "aprendizaje/periodo.h"
 
 #include <QString>
+#include <QStringList>
 
 extern const QString kTituloDiagnostico; // "Diagnóstico de errores"
 
@@ -19,5 +20,7 @@ QString TextoCuando(const DiagnosticoPatron& p);
 QString TextoPeriodo(const Periodo& periodo, int operaciones);
 // For a child without any pattern: no operation yet, or none wrong.
 QString TextoSinPatrones(const QString& nombre, int operaciones);
+// The first journals that could not be read, one a line, and how many more.
+QString TextoAvisosVisibles(const QStringList& avisos);
 // What the red and the green of an example mean.
 extern const QString kLeyendaEjemplo;

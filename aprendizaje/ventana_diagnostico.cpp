@@ -35,7 +35,6 @@ const QString kTextoErrorImpresoraDiagnostico = QStringLiteral(
 namespace {
 
 // Skipped files are listed, a few at a time: the rest in the hint.
-constexpr int kAvisosVisibles = 3;
 
 QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& pista = {}) {
     auto* l = new QLabel(padre);
@@ -44,13 +43,6 @@ QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& pista = {}) 
     l->setTextFormat(Qt::PlainText);
     if (!pista.isEmpty()) plataforma::PonerPista(l, pista);
     return l;
-}
-
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QString& pista) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(QString::fromLatin1(nombre));
-    plataforma::PonerPista(b, pista);
-    return b;
 }
 
 QFont Negrita(QFont f, qreal aumento) {
@@ -167,24 +159,22 @@ VentanaDiagnostico::VentanaDiagnostico(const LecturaDiarios& lectura, const QStr
     pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
     Label_avisos->setFont(pequena);
     if (!lectura.avisos.isEmpty()) {
-        QStringList vistos = lectura.avisos.mid(0, kAvisosVisibles);
-        if (lectura.avisos.size() > kAvisosVisibles)
-            vistos << QStringLiteral("…y %1 más.").arg(lectura.avisos.size() - kAvisosVisibles);
-        Label_avisos->setText(vistos.join(u'\n'));
+        Label_avisos->setText(TextoAvisosVisibles(lectura.avisos));
         plataforma::PonerPista(Label_avisos, QStringLiteral("Archivos de diario que no se leen: ") +
                                                  lectura.avisos.join(u' '));
     }
     Label_avisos->setVisible(!lectura.avisos.isEmpty());
 
-    Boton_imprimir = Boton(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
-                           QStringLiteral("Imprime el diagnóstico de este niño o niña, o lo "
-                                          "guarda en PDF si no hay impresora"));
-    Boton_refuerzo =
-        Boton(this, "Boton_refuerzo", QStringLiteral("Hoja de &refuerzo..."),
-              QStringLiteral("Imprime una hoja para practicar cada error confirmado: "
-                             "un ejemplo resuelto y ejercicios hechos para ese error"));
-    Boton_cerrar =
-        Boton(this, "Boton_cerrar", QStringLiteral("&Cerrar"), QStringLiteral("Cierra la ventana"));
+    Boton_imprimir =
+        plataforma::BotonConPista(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
+                                  QStringLiteral("Imprime el diagnóstico de este niño o niña, o lo "
+                                                 "guarda en PDF si no hay impresora"));
+    Boton_refuerzo = plataforma::BotonConPista(
+        this, "Boton_refuerzo", QStringLiteral("Hoja de &refuerzo..."),
+        QStringLiteral("Imprime una hoja para practicar cada error confirmado: "
+                       "un ejemplo resuelto y ejercicios hechos para ese error"));
+    Boton_cerrar = plataforma::BotonConPista(this, "Boton_cerrar", QStringLiteral("&Cerrar"),
+                                             QStringLiteral("Cierra la ventana"));
 
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(Label_nombre);

@@ -5,6 +5,7 @@
 #include "aprendizaje/informe_clase_impreso.h"
 #include "aprendizaje/informe_diagnostico.h"
 #include "aprendizaje/patrones.h"
+#include "aprendizaje/textos_diagnostico.h"
 #include "aprendizaje/ventana_diagnostico.h"
 #include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
@@ -42,8 +43,6 @@ const QString kTextoErrorExportarClase =
 
 namespace {
 
-constexpr int kAvisosVisibles = 3;
-
 template <class T>
 T* Control(QWidget* padre, const char* nombre, const QString& accesible, const QString& pista) {
     auto* c = new T(padre);
@@ -53,12 +52,11 @@ T* Control(QWidget* padre, const char* nombre, const QString& accesible, const Q
     return c;
 }
 
-QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QString& pista) {
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(QString::fromLatin1(nombre));
+QPushButton* BotonSinIntro(QWidget* padre, const char* nombre, const QString& texto,
+                           const QString& pista) {
+    auto* b = plataforma::BotonConPista(padre, nombre, texto, pista);
     // Enter belongs to the map (it opens a child's diagnosis), not to a button.
     b->setAutoDefault(false);
-    plataforma::PonerPista(b, pista);
     return b;
 }
 
@@ -90,11 +88,6 @@ QTableWidgetItem* Celda(const QString& texto) {
     auto* c = new QTableWidgetItem(texto);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return c;
-}
-
-QString Porcentaje(const Totales& t) {
-    return t.primeros_intentos ? QStringLiteral("%1 %").arg(qRound(100 * t.Acierto()))
-                               : QStringLiteral("-");
 }
 
 } // namespace
@@ -176,23 +169,22 @@ VentanaInformeClase::VentanaInformeClase(LecturaDiarios lectura, const QDate& ho
     Label_avisos->setWordWrap(true);
     Label_avisos->setStyleSheet(QStringLiteral("color: #666;"));
     if (!lectura.avisos.isEmpty()) {
-        QStringList vistos = lectura.avisos.mid(0, kAvisosVisibles);
-        if (lectura.avisos.size() > kAvisosVisibles)
-            vistos << QStringLiteral("…y %1 más.").arg(lectura.avisos.size() - kAvisosVisibles);
-        Label_avisos->setText(vistos.join(u'\n'));
+        Label_avisos->setText(TextoAvisosVisibles(lectura.avisos));
         plataforma::PonerPista(Label_avisos, QStringLiteral("Archivos de diario que no se leen: ") +
                                                  lectura.avisos.join(u' '));
     }
     Label_avisos->setVisible(!lectura.avisos.isEmpty());
 
-    Boton_imprimir = Boton(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
-                           QStringLiteral("Imprime una página de la clase y una de cada niño o "
-                                          "niña, o lo guarda en PDF si no hay impresora"));
-    Boton_exportar = Boton(this, "Boton_exportar", QStringLiteral("&Exportar..."),
-                           QStringLiteral("Guarda una tabla CSV para la hoja de cálculo: una "
-                                          "fila por niño y tipo de cuenta"));
-    Boton_cerrar =
-        Boton(this, "Boton_cerrar", QStringLiteral("&Cerrar"), QStringLiteral("Cierra la ventana"));
+    Boton_imprimir =
+        BotonSinIntro(this, "Boton_imprimir", QStringLiteral("&Imprimir..."),
+                      QStringLiteral("Imprime una página de la clase y una de cada niño o "
+                                     "niña, o lo guarda en PDF si no hay impresora"));
+    Boton_exportar =
+        BotonSinIntro(this, "Boton_exportar", QStringLiteral("&Exportar..."),
+                      QStringLiteral("Guarda una tabla CSV para la hoja de cálculo: una "
+                                     "fila por niño y tipo de cuenta"));
+    Boton_cerrar = BotonSinIntro(this, "Boton_cerrar", QStringLiteral("&Cerrar"),
+                                 QStringLiteral("Cierra la ventana"));
 
     auto* fechas = new QHBoxLayout;
     auto* desde = new QLabel(QStringLiteral("&Desde:"), this);
@@ -372,7 +364,7 @@ void VentanaInformeClase::LlenarGrafico() {
         const Totales& t = total ? suma.totales : tipos[size_t(k)];
         const QStringList textos = {total ? QStringLiteral("Total") : NombreTipo(k),
                                     QString::number(t.operaciones),
-                                    QString::number(t.primeros_intentos), Porcentaje(t),
+                                    QString::number(t.primeros_intentos), TextoAcierto(t),
                                     QString::number(total ? suma.minutos : t.Minutos())};
         for (int c = 0; c < textos.size(); ++c) {
             auto* item = Celda(textos[c]);

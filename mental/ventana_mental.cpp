@@ -297,11 +297,11 @@ struct CuentaMentalDada {
     int32_t codigo = SinVentana;
     CuentaMental cuenta;
     Incognita incognita = Incognita::Resultado;
-} g_dada;
+} g_mental_dada;
 } // namespace
 
 void DarSiguienteCuentaMental(int32_t codigo, const CuentaMental& cuenta, Incognita incognita) {
-    g_dada = {codigo, cuenta, incognita};
+    g_mental_dada = {codigo, cuenta, incognita};
 }
 
 void VentanaMental::NuevaCuenta() {
@@ -309,11 +309,11 @@ void VentanaMental::NuevaCuenta() {
     MostrarTotales();
     const AjustesMental& a = Ajustes();
     Incognita incognita = a.incognita;
-    if (g_dada.codigo == def_.codigo) {
+    if (g_mental_dada.codigo == def_.codigo) {
         // The settings stay as the child chose them for the next ones.
-        cuenta_ = g_dada.cuenta;
-        incognita = g_dada.incognita;
-        g_dada.codigo = SinVentana;
+        cuenta_ = g_mental_dada.cuenta;
+        incognita = g_mental_dada.incognita;
+        g_mental_dada.codigo = SinVentana;
     } else {
         cuenta_ = SortearCuentaMental(def_.tipo, a);
     }

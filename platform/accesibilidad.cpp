@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -66,6 +67,14 @@ void PonerPista(QWidget* w, const QString& pista) {
     w->setToolTip(pista);
     w->setStatusTip(pista);
     if (qEnvironmentVariableIntValue("ZIFRA_A11Y_IDS") != 1) w->setAccessibleDescription(pista);
+}
+
+QPushButton* BotonConPista(QWidget* padre, const char* nombre, const QString& texto,
+                           const QString& pista) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(QString::fromLatin1(nombre));
+    PonerPista(b, pista);
+    return b;
 }
 
 void PublicarAccesibilidad(QWidget* raiz) {

@@ -4,11 +4,15 @@
 #include <QString>
 
 class QApplication;
+class QPushButton;
 class QWidget;
 
 namespace plataforma {
 
 void PonerPista(QWidget* w, const QString& pista);
+// A push button with its objectName and its hint.
+QPushButton* BotonConPista(QWidget* padre, const char* nombre, const QString& texto,
+                           const QString& pista);
 // Screen readers already read a control's text as its name. With
 // ZIFRA_A11Y_IDS=1 every named widget publishes its objectName as its
 // description instead, for tools that drive the game from outside.

@@ -158,7 +158,7 @@ private:
 
 // Owned by the application object, so the thread ends before the program does.
 QPointer<Locutor> g_locutor;
-std::function<void(const QString&)> g_observador;
+std::function<void(const QString&)> g_observador_voz;
 
 Locutor* ElLocutor() {
     if (!g_locutor && QCoreApplication::instance())
@@ -182,7 +182,7 @@ void PrepararVoz() {
 }
 
 void Decir(const QString& frase) {
-    if (g_observador) g_observador(frase);
+    if (g_observador_voz) g_observador_voz(frase);
     if (frase.isEmpty()) return;
     if (Locutor* l = ElLocutor()) l->Pedir(frase);
 }
@@ -192,7 +192,7 @@ void Callar() {
 }
 
 void FijarObservadorVoz(std::function<void(const QString&)> o) {
-    g_observador = std::move(o);
+    g_observador_voz = std::move(o);
 }
 
 } // namespace plataforma
