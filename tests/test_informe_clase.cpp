@@ -147,7 +147,8 @@ private slots:
             QVERIFY(n);
             TotalesTipos partes{};
             for (const auto& aula : clase.aula) {
-                const NinoInforme* parte = Buscar(HacerInformeClase(aula, {}, {}), nombre);
+                const InformeClase del_aula = HacerInformeClase(aula, {}, {});
+                const NinoInforme* parte = Buscar(del_aula, nombre);
                 if (!parte) continue;
                 for (int k = 0; k < kTiposInforme; ++k)
                     partes[size_t(k)].Sumar(parte->tipos[size_t(k)]);
