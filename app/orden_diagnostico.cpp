@@ -1,5 +1,6 @@
 #include "app/orden_diagnostico.h"
 
+#include "app/diarios_orden.h"
 #include "app/salida_ordenes.h"
 #include "aprendizaje/csv_diagnostico.h"
 #include "aprendizaje/diagnostico.h"
@@ -10,18 +11,9 @@
 #include "results/archivo_resultados.h"
 #include "results/operaciones_resultados.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
-
-QString Rutas(const QStringList& rutas) {
-    QStringList nativas;
-    for (const QString& r : rutas)
-        nativas << QDir::toNativeSeparators(r);
-    return nativas.join(QStringLiteral(", "));
-}
 
 bool EscribirCsv(const QString& destino, const QByteArray& csv) {
     return EscribirPorTemporal(destino, [&](const QString& temporal) {
@@ -35,26 +27,9 @@ bool EscribirCsv(const QString& destino, const QByteArray& csv) {
 } // namespace
 
 int EjecutarDiagnostico(const OrdenDiagnostico& o) {
-    QStringList rutas = o.diarios;
-    if (rutas.isEmpty()) {
-        // The results folder hangs from the folder the game starts in.
-        IniciarJuego();
-        rutas << resultados::CarpetaResultados();
-    }
-    for (const QString& r : o.diarios)
-        if (!QFileInfo::exists(r)) {
-            ErrorOrden(QStringLiteral("--diarios %1: no se encuentra").arg(r));
-            return kMalArchivo;
-        }
-
-    const LecturaDiarios lectura = LeerDiarios(rutas);
-    for (const QString& aviso : lectura.avisos)
-        ErrorOrden(aviso);
-    if (lectura.leidos == 0) {
-        ErrorOrden(QStringLiteral("no hay ningún diario de aprendizaje que se pueda leer en %1")
-                       .arg(Rutas(rutas)));
-        return kMalArchivo;
-    }
+    const std::optional<LecturaDiarios> leida = LeerDiariosDeLaOrden(o.diarios);
+    if (!leida) return kMalArchivo;
+    const LecturaDiarios& lectura = *leida;
 
     const std::vector<PasoDiario> pasos = PasosEntre(lectura.pasos, o.desde, o.hasta);
     std::vector<DiagnosticoJugador> ninos = Diagnosticar(pasos);

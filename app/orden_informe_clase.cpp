@@ -1,5 +1,6 @@
 #include "app/orden_informe_clase.h"
 
+#include "app/diarios_orden.h"
 #include "app/salida_ordenes.h"
 #include "aprendizaje/csv_informe_clase.h"
 #include "aprendizaje/diario.h"
@@ -8,34 +9,12 @@
 #include "results/archivo_resultados.h"
 #include "results/operaciones_resultados.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 int EjecutarInformeClase(const OrdenInformeClase& o) {
-    QStringList rutas = o.diarios;
-    if (rutas.isEmpty()) {
-        // The results folder hangs from the folder the game starts in.
-        IniciarJuego();
-        rutas << resultados::CarpetaResultados();
-    }
-    for (const QString& r : o.diarios)
-        if (!QFileInfo::exists(r)) {
-            ErrorOrden(QStringLiteral("--diarios %1: no se encuentra").arg(r));
-            return kMalArchivo;
-        }
-
-    const LecturaDiarios lectura = LeerDiarios(rutas);
-    for (const QString& aviso : lectura.avisos)
-        ErrorOrden(aviso);
-    if (lectura.leidos == 0) {
-        QStringList nativas;
-        for (const QString& r : rutas)
-            nativas << QDir::toNativeSeparators(r);
-        ErrorOrden(QStringLiteral("no hay ningún diario de aprendizaje que se pueda leer en %1")
-                       .arg(nativas.join(QStringLiteral(", "))));
-        return kMalArchivo;
-    }
+    const std::optional<LecturaDiarios> leida = LeerDiariosDeLaOrden(o.diarios);
+    if (!leida) return kMalArchivo;
+    const LecturaDiarios& lectura = *leida;
 
     const InformeClase informe = HacerInformeClase(lectura.pasos, o.desde, o.hasta);
     bool bien = false;

@@ -1,5 +1,6 @@
 #include "app/orden_refuerzo.h"
 
+#include "app/diarios_orden.h"
 #include "app/salida_ordenes.h"
 #include "aprendizaje/diario.h"
 #include "aprendizaje/hoja_refuerzo.h"
@@ -8,27 +9,12 @@
 #include "results/archivo_resultados.h"
 #include "results/operaciones_resultados.h"
 
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 int EjecutarRefuerzo(const OrdenRefuerzo& o) {
-    QStringList rutas = o.diarios;
-    if (rutas.isEmpty()) {
-        IniciarJuego();
-        rutas << resultados::CarpetaResultados();
-    }
-    for (const QString& r : o.diarios)
-        if (!QFileInfo::exists(r)) {
-            ErrorOrden(QStringLiteral("--diarios %1: no se encuentra").arg(r));
-            return kMalArchivo;
-        }
-    const LecturaDiarios lectura = LeerDiarios(rutas);
-    for (const QString& aviso : lectura.avisos)
-        ErrorOrden(aviso);
-    if (lectura.leidos == 0) {
-        ErrorOrden(QStringLiteral("no hay ningún diario de aprendizaje que se pueda leer"));
-        return kMalArchivo;
-    }
+    const std::optional<LecturaDiarios> leida = LeerDiariosDeLaOrden(o.diarios);
+    if (!leida) return kMalArchivo;
+    const LecturaDiarios& lectura = *leida;
 
     HojaRefuerzo hoja;
     // Without a seed each run draws new pages; the footer names the seed.
