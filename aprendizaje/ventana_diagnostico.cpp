@@ -1,6 +1,7 @@
 #include "aprendizaje/ventana_diagnostico.h"
 
 #include "aprendizaje/hoja_refuerzo.h"
+#include "aprendizaje/imprimir_con_vista.h"
 #include "aprendizaje/patrones.h"
 #include "aprendizaje/plan_repaso.h"
 #include "aprendizaje/textos_diagnostico.h"
@@ -18,8 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -281,27 +280,8 @@ void VentanaDiagnostico::ImprimirRefuerzo() {
 
 void VentanaDiagnostico::ImprimirCon(const QString& archivo, const QString& titulo,
                                      const std::function<bool(QPrinter&)>& pintar) {
-    QPrinter& impresora = ImpresoraDiagnostico();
-    const QString pdf = QDir(resultados::CarpetaResultados()).filePath(archivo);
-    plataforma::ProponerArchivoPdf(impresora, pdf, pdf);
-    {
-        QPrintDialog dialogo(&impresora, this);
-        dialogo.setObjectName(QStringLiteral("PrintDialog1"));
-        if (plataforma::EjecutarModal(&dialogo, this) != QDialog::Accepted) return;
-    }
-    plataforma::PapelGuardado papel(impresora);
-    bool fallo = !impresora.isValid();
-    if (!fallo) {
-        QPrintPreviewDialog vista(&impresora, this);
-        vista.setObjectName(QStringLiteral("Vista_previa"));
-        vista.setWindowTitle(titulo);
-        vista.resize(800, 900);
-        QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&](QPrinter* p) {
-            if (!pintar(*p)) fallo = true;
-        });
-        plataforma::EjecutarModal(&vista, this);
-    }
-    if (fallo) plataforma::AvisarError(kTextoErrorImpresoraDiagnostico);
+    ImprimirConVistaPrevia(this, ImpresoraDiagnostico(), archivo, titulo,
+                           kTextoErrorImpresoraDiagnostico, pintar);
 }
 
 void AbrirDiagnosticoDeErrores(QWidget* sobre) {

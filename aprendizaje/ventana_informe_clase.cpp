@@ -2,6 +2,7 @@
 
 #include "aprendizaje/csv_informe_clase.h"
 #include "aprendizaje/graficos.h"
+#include "aprendizaje/imprimir_con_vista.h"
 #include "aprendizaje/informe_clase_impreso.h"
 #include "aprendizaje/informe_diagnostico.h"
 #include "aprendizaje/patrones.h"
@@ -22,8 +23,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -408,28 +407,9 @@ QPrinter& ImpresoraClase() {
 } // namespace
 
 void VentanaInformeClase::Imprimir() {
-    QPrinter& impresora = ImpresoraClase();
-    const QString pdf =
-        QDir(resultados::CarpetaResultados()).filePath(QStringLiteral("informe de la clase.pdf"));
-    plataforma::ProponerArchivoPdf(impresora, pdf, pdf);
-    {
-        QPrintDialog dialogo(&impresora, this);
-        dialogo.setObjectName(QStringLiteral("PrintDialog1"));
-        if (plataforma::EjecutarModal(&dialogo, this) != QDialog::Accepted) return;
-    }
-    plataforma::PapelGuardado papel(impresora);
-    bool fallo = !impresora.isValid();
-    if (!fallo) {
-        QPrintPreviewDialog vista(&impresora, this);
-        vista.setObjectName(QStringLiteral("Vista_previa"));
-        vista.setWindowTitle(kTituloInformeClase);
-        vista.resize(800, 900);
-        QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&](QPrinter* p) {
-            if (!ImprimirInformeClase(informe_, *p)) fallo = true;
-        });
-        plataforma::EjecutarModal(&vista, this);
-    }
-    if (fallo) plataforma::AvisarError(kTextoErrorImpresoraClase);
+    ImprimirConVistaPrevia(this, ImpresoraClase(), QStringLiteral("informe de la clase.pdf"),
+                           kTituloInformeClase, kTextoErrorImpresoraClase,
+                           [&](QPrinter& p) { return ImprimirInformeClase(informe_, p); });
 }
 
 void VentanaInformeClase::Exportar() {
