@@ -4,6 +4,7 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
 
 void Totales::Sumar(const Totales& o) {
@@ -105,18 +106,26 @@ InformeClase HacerInformeClase(const std::vector<PasoDiario>& todos, const QDate
     // Cut at the local midnights, not by each step's date.
     const int64_t primero = desde.isNull() ? INT64_MIN : Inicio(desde);
     const int64_t ultimo = hasta.isNull() ? INT64_MAX : Inicio(hasta.addDays(1));
-    std::vector<PasoDiario> pasos;
-    pasos.reserve(todos.size());
-    for (const PasoDiario& p : todos)
-        if (p.hora >= primero && p.hora < ultimo) pasos.push_back(p);
+    // Copied only when the dates leave some steps out.
+    std::vector<PasoDiario> dentro;
+    const bool todos_dentro = std::all_of(todos.begin(), todos.end(), [&](const PasoDiario& p) {
+        return p.hora >= primero && p.hora < ultimo;
+    });
+    if (!todos_dentro) {
+        dentro.reserve(todos.size());
+        for (const PasoDiario& p : todos)
+            if (p.hora >= primero && p.hora < ultimo) dentro.push_back(p);
+    }
+    const std::vector<PasoDiario>& pasos = todos_dentro ? todos : dentro;
 
-    std::vector<DiagnosticoJugador> diagnosticos = Diagnosticar(pasos);
+    // The diagnosis takes as long as the totals: on another core meanwhile.
+    std::future<std::vector<DiagnosticoJugador>> diagnosis =
+        std::async(std::launch::async, [&pasos] { return Diagnosticar(pasos); });
     const QHash<QString, Periodo> periodos = PeriodosDeNinos(pasos);
-    QHash<QString, int> indice;
-    for (size_t i = 0; i < diagnosticos.size(); ++i)
-        indice.insert(ClaveJugador(diagnosticos[i].jugador), int(i));
 
-    std::vector<Acumulado> acumulados(diagnosticos.size());
+    // Each child in the order first met; matched to the diagnosis at the end.
+    std::vector<Acumulado> acumulados;
+    QHash<QString, int> indice;     // by ClaveJugador
     QHash<QString, int> por_nombre; // each spelling's child, found once
     QHash<std::pair<QString, QString>, int> origenes;
     // An operation of each child: with the turn passed at every column, two
@@ -129,8 +138,15 @@ InformeClase HacerInformeClase(const std::vector<PasoDiario>& todos, const QDate
     for (const PasoDiario& p : pasos) {
         if (!anterior || anterior->jugador != p.jugador) {
             auto it = por_nombre.find(p.jugador);
-            if (it == por_nombre.end())
-                it = por_nombre.insert(p.jugador, indice.value(ClaveJugador(p.jugador)));
+            if (it == por_nombre.end()) {
+                const QString clave = ClaveJugador(p.jugador);
+                auto en = indice.find(clave);
+                if (en == indice.end()) {
+                    en = indice.insert(clave, int(acumulados.size()));
+                    acumulados.emplace_back();
+                }
+                it = por_nombre.insert(p.jugador, *en);
+            }
             nino = *it;
         }
         if (!anterior || anterior->sesion != p.sesion || anterior->ordenador != p.ordenador) {
@@ -165,11 +181,14 @@ InformeClase HacerInformeClase(const std::vector<PasoDiario>& todos, const QDate
         }
     }
 
+    std::vector<DiagnosticoJugador> diagnosticos = diagnosis.get();
     std::map<QDate, TotalesTipos> clase;
     informe.ninos.resize(diagnosticos.size());
     for (size_t i = 0; i < diagnosticos.size(); ++i) {
         NinoInforme& n = informe.ninos[i];
-        Acumulado& a = acumulados[i];
+        static const Acumulado kNada;
+        const int en = indice.value(ClaveJugador(diagnosticos[i].jugador), -1);
+        const Acumulado& a = en >= 0 ? acumulados[size_t(en)] : kNada;
         n.nombre = diagnosticos[i].jugador.trimmed();
         n.periodo = periodos.value(ClaveJugador(diagnosticos[i].jugador));
         n.diagnostico = std::move(diagnosticos[i]);
