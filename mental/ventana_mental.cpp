@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMovie>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -43,6 +42,7 @@ constexpr int kIzquierdaTermino[3] = {185, 295, 410};
 constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
 
 const QColor kFondo(0xFF, 0xF6, 0xC8);
+const QColor kAzulBoton(0x00, 0x80, 0xFF);
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
 const QString kEstiloCaja = QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
@@ -87,6 +87,11 @@ void VentanaMental::AplicarApariencia() {
     }
     const QString& estilo = alto ? kEstiloCajaAlto : kEstiloCaja;
     if (Memo_res->styleSheet() != estilo) Memo_res->setStyleSheet(estilo);
+    // White on the usual light blue is 3.7:1; the darker blue passes.
+    QPalette boton = Color95Button1->palette();
+    boton.setColor(QPalette::Button, alto ? apariencia::Color(kAzulPanelAlto) : kAzulBoton);
+    Color95Button1->setPalette(boton);
+    ColorearTotales();
 }
 
 QAction* VentanaMental::Accion(const char* nombre) const {
@@ -241,7 +246,7 @@ void VentanaMental::CrearControles() {
     boton.setBold(true);
     Color95Button1->setFont(boton);
     QPalette p = Color95Button1->palette();
-    p.setColor(QPalette::Button, QColor(0x00, 0x80, 0xFF));
+    p.setColor(QPalette::Button, kAzulBoton);
     p.setColor(QPalette::ButtonText, Qt::white);
     Color95Button1->setPalette(p);
     plataforma::PonerPista(Color95Button1,
@@ -288,8 +293,7 @@ void VentanaMental::FormShow() {
 
 void VentanaMental::FormClose() {
     VentanaDeEjercicio::FormClose();
-    if (QMovie* m = GIFImage1->movie()) m->stop();
-    GIFImage1->hide();
+    GIFImage1->Parar();
 }
 
 namespace {
