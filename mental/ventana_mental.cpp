@@ -43,6 +43,9 @@ constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
 
 const QColor kFondo(0xFF, 0xF6, 0xC8);
 const QColor kAzulBoton(0x00, 0x80, 0xFF);
+const QString kEstiloBotonAlto =
+    QStringLiteral("QPushButton { background: #0033CC; color: #FFFFFF; border: 3px solid #000000; "
+                   "padding: 4px; } QPushButton:focus { border: 4px dashed #000000; }");
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
 const QString kEstiloCaja = QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
@@ -87,10 +90,10 @@ void VentanaMental::AplicarApariencia() {
     }
     const QString& estilo = alto ? kEstiloCajaAlto : kEstiloCaja;
     if (Memo_res->styleSheet() != estilo) Memo_res->setStyleSheet(estilo);
-    // White on the usual light blue is 3.7:1; the darker blue passes.
-    QPalette boton = Color95Button1->palette();
-    boton.setColor(QPalette::Button, alto ? apariencia::Color(kAzulPanelAlto) : kAzulBoton);
-    Color95Button1->setPalette(boton);
+    // White on the usual light blue is 3.8:1 as the style shades it; a flat
+    // darker blue passes.
+    const QString boton = alto ? kEstiloBotonAlto : QString();
+    if (Color95Button1->styleSheet() != boton) Color95Button1->setStyleSheet(boton);
     ColorearTotales();
 }
 

@@ -79,7 +79,7 @@ void PanelJuego::paintEvent(QPaintEvent*) {
         p.fillRect(r, fondo_);
         p.setPen(QPen(Qt::black, 3));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(1, 1, -2, -2));
+        p.drawRect(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5));
     } else {
         QLinearGradient degradado(r.topLeft(), r.bottomLeft());
         degradado.setColorAt(0, fondo_.lighter(125));
