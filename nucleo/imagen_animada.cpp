@@ -17,7 +17,8 @@ ImagenAnimada::ImagenAnimada(const QString& nombre, QWidget* parent) : QLabel(pa
 void ImagenAnimada::Cargar(const QString& ruta) {
     delete pelicula_;
     pelicula_ = new QMovie(RutaParaPantalla(ruta), QByteArray(), this);
-    if (!pelicula_->isValid() && pelicula_->fileName() != ruta) {
+    // A right header is all isValid() checks; a copy with no frame is broken too.
+    if ((!pelicula_->isValid() || pelicula_->frameCount() <= 0) && pelicula_->fileName() != ruta) {
         // A broken "@2x" copy: the ordinary one still plays.
         delete pelicula_;
         pelicula_ = new QMovie(ruta, QByteArray(), this);
