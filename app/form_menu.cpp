@@ -1,7 +1,9 @@
 #include "app/form_menu.h"
 
+#include "app/colores_menu.h"
 #include "app/menu_principal.h"
 #include "nucleo/anuncios.h"
+#include "nucleo/apariencia.h"
 #include "nucleo/dibujos.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/fondo.h"
@@ -28,10 +30,6 @@
 TForm_menu* Form_menu = nullptr;
 
 namespace {
-const QColor kColorVentana(0xA6, 0xCA, 0xF0);
-const QColor kAzulPanel(0x00, 0x80, 0xFF);
-const QColor kMagentaPanel(0xB7, 0x00, 0xB7);
-const QColor kAmarilloPista(0xFF, 0xFF, 0x80);
 // The player's name, in pixels; a long name shrinks down to the smallest.
 constexpr int kLetraNombre = 18;
 constexpr int kLetraNombreMinima = 9;
@@ -244,7 +242,10 @@ void TForm_menu::FormShow() {
             "pixels. \n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no "
             "serán visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a "
             "640x480.\n"));
-    if (ExisteArchivo(QStringLiteral("fondo.bmp"))) CargarFondo(QStringLiteral("fondo.bmp"));
+    // Reads the wallpaper, unless high contrast leaves it out.
+    AplicarApariencia();
+    connect(apariencia::Cambios(), &apariencia::Avisador::cambiada, this,
+            &TForm_menu::AplicarApariencia, Qt::UniqueConnection);
     // The 10 ms count starts once the window has been painted: the first
     // tick opens the music and a modal dialog, and the child should see the
     // game behind them, not a blank window.
@@ -350,7 +351,7 @@ void TForm_menu::PonerPuntos() {
     if (!HayJugadorActual()) return;
     const int32_t puntos = juego.puntos[juego.jugador_actual].puntos;
     Label_puntos->setText(QString::number(puntos));
-    PonerColor(Label_puntos, ColorPuntos(puntos));
+    PonerColor(Label_puntos, apariencia::ColorMarca(ColorPuntos(puntos)));
 }
 
 void TForm_menu::PonerTiempo() {

@@ -33,6 +33,8 @@ public:
     void PonerDiario(RegistroDiario* diario) { diario_ = diario; }
     // Both turn buttons work only with two players or more.
     void ActualizarBotonesTurno();
+    // The usual colours and wallpaper, or high contrast's plain ones.
+    void AplicarApariencia();
 
     // Controls, under the names the rest of the game uses.
     QWidget* Fondo = nullptr;
@@ -112,6 +114,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // fondo.bmp is read once, when first shown: a broken one warns once.
+    bool fondo_leido_ = false;
     void CrearControles();
     // What the game announces, shown here (nucleo/anuncios.h).
     void EscucharAlJuego();

@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMovie>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -43,6 +42,10 @@ constexpr int kIzquierdaTermino[3] = {185, 295, 410};
 constexpr int kIzquierdaRespuesta[3] = {175, 290, 405};
 
 const QColor kFondo(0xFF, 0xF6, 0xC8);
+const QColor kAzulBoton(0x00, 0x80, 0xFF);
+const QString kEstiloBotonAlto =
+    QStringLiteral("QPushButton { background: #0033CC; color: #FFFFFF; border: 3px solid #000000; "
+                   "padding: 4px; } QPushButton:focus { border: 4px dashed #000000; }");
 const QColor kAzulNumeros(0x00, 0x00, 0x80);
 const QColor kRojoSignos(0xB0, 0x00, 0x00);
 const QString kEstiloCaja = QStringLiteral("QLineEdit { background: #00FFFF; color: #0000FF;"
@@ -87,6 +90,11 @@ void VentanaMental::AplicarApariencia() {
     }
     const QString& estilo = alto ? kEstiloCajaAlto : kEstiloCaja;
     if (Memo_res->styleSheet() != estilo) Memo_res->setStyleSheet(estilo);
+    // White on the usual light blue is 3.8:1 as the style shades it; a flat
+    // darker blue passes.
+    const QString boton = alto ? kEstiloBotonAlto : QString();
+    if (Color95Button1->styleSheet() != boton) Color95Button1->setStyleSheet(boton);
+    ColorearTotales();
 }
 
 QAction* VentanaMental::Accion(const char* nombre) const {
@@ -241,7 +249,7 @@ void VentanaMental::CrearControles() {
     boton.setBold(true);
     Color95Button1->setFont(boton);
     QPalette p = Color95Button1->palette();
-    p.setColor(QPalette::Button, QColor(0x00, 0x80, 0xFF));
+    p.setColor(QPalette::Button, kAzulBoton);
     p.setColor(QPalette::ButtonText, Qt::white);
     Color95Button1->setPalette(p);
     plataforma::PonerPista(Color95Button1,
@@ -288,8 +296,7 @@ void VentanaMental::FormShow() {
 
 void VentanaMental::FormClose() {
     VentanaDeEjercicio::FormClose();
-    if (QMovie* m = GIFImage1->movie()) m->stop();
-    GIFImage1->hide();
+    GIFImage1->Parar();
 }
 
 namespace {

@@ -54,6 +54,14 @@ const ParejaColores kParejasContrasteAlto[] = {
     {"tachón", kRojoMarcaAlto, kBlanco},
     {"signos", kRojoMarcaAlto, kBlanco},
     {"instrucción", kNegro, kBlanco},
+    {"textos de la ventana principal", kNegro, kBlanco},
+    {"puntos y aciertos", kAzulMarcaAlto, kBlanco},
+    {"fallos y puntos negativos", kRojoMarcaAlto, kBlanco},
+    {"paneles de juego", kBlanco, kAzulPanelAlto},
+    {"paneles de juego en amarillo", kAmarillo, kAzulPanelAlto},
+    {"panel de cálculo mental", kAmarillo, kMagentaPanelAlto},
+    {"botón «Comprobación»", kBlanco, kAzulPanelAlto},
+    {"pista amarilla", kNegro, kPistaAmarilla},
 };
 const int kNumParejasContrasteAlto = int(std::size(kParejasContrasteAlto));
 

@@ -24,6 +24,12 @@ constexpr Rgb kNegro = 0x000000;
 constexpr Rgb kBlanco = 0xFFFFFF;
 constexpr Rgb kRojoMarcaAlto = 0xB00000;
 constexpr Rgb kAzulMarcaAlto = 0x0033CC;
+// The main window's play panels in high contrast: plain, dark enough for
+// their white and yellow captions.
+constexpr Rgb kAzulPanelAlto = 0x0033CC;
+constexpr Rgb kMagentaPanelAlto = 0x800080;
+constexpr Rgb kAmarillo = 0xFFFF00;
+constexpr Rgb kPistaAmarilla = 0xFFFF80;
 
 // A text or mark and what lies under it, as the game shows them.
 struct ParejaColores {

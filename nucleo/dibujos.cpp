@@ -4,19 +4,31 @@
 
 #include <QGuiApplication>
 
-QPixmap DibujoParaPantalla(const QString& nombre) {
+QString NombreDoble(const QString& ruta) {
+    const int barra = ruta.lastIndexOf(QLatin1Char('/'));
+    const int punto = ruta.lastIndexOf(QLatin1Char('.'));
+    if (punto <= barra) return ruta + QStringLiteral("@2x");
+    return ruta.left(punto) + QStringLiteral("@2x") + ruta.mid(punto);
+}
+
+QString RutaParaPantalla(const QString& ruta) {
     if (qApp->devicePixelRatio() > 1.0) {
-        const int punto = nombre.lastIndexOf(QLatin1Char('.'));
-        const QString doble = punto < 0
-                                  ? nombre + QStringLiteral("@2x")
-                                  : nombre.left(punto) + QStringLiteral("@2x") + nombre.mid(punto);
-        if (ExisteArchivo(doble)) {
-            QPixmap grande(RutaDeInicio(doble));
-            if (!grande.isNull()) {
-                grande.setDevicePixelRatio(2.0);
-                return grande;
-            }
-        }
+        const QString doble = NombreDoble(ruta);
+        if (ExisteArchivo(doble)) return RutaDeInicio(doble);
     }
-    return QPixmap(RutaDeInicio(nombre));
+    return RutaDeInicio(ruta);
+}
+
+QPixmap DibujoParaPantalla(const QString& nombre) {
+    const QString ruta = RutaParaPantalla(nombre);
+    QPixmap dibujo(ruta);
+    if (ruta != RutaDeInicio(nombre)) {
+        if (!dibujo.isNull()) {
+            dibujo.setDevicePixelRatio(2.0);
+            return dibujo;
+        }
+        // A broken copy: the ordinary picture still shows.
+        return QPixmap(RutaDeInicio(nombre));
+    }
+    return dibujo;
 }

@@ -6,3 +6,9 @@
 
 // `nombre` in the start folder, "fondo.bmp"; null when it does not load.
 QPixmap DibujoParaPantalla(const QString& nombre);
+// The path to read for `ruta` (relative: in the start folder): its "@2x"
+// copy when the screen is scaled past 100 % and that copy exists, else
+// `ruta` itself. Only one of the two is ever decoded.
+QString RutaParaPantalla(const QString& ruta);
+// "caras/cara1.bmp" -> "caras/cara1@2x.bmp".
+QString NombreDoble(const QString& ruta);

@@ -1,6 +1,9 @@
 #include "nucleo/imagen_animada.h"
 
+#include "nucleo/dibujos.h"
+
 #include <QMovie>
+#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 
@@ -13,14 +16,30 @@ ImagenAnimada::ImagenAnimada(const QString& nombre, QWidget* parent) : QLabel(pa
 
 void ImagenAnimada::Cargar(const QString& ruta) {
     delete pelicula_;
-    pelicula_ = new QMovie(ruta, QByteArray(), this);
+    pelicula_ = new QMovie(RutaParaPantalla(ruta), QByteArray(), this);
+    // A right header is all isValid() checks; a copy with no frame is broken too.
+    if ((!pelicula_->isValid() || pelicula_->frameCount() <= 0) && pelicula_->fileName() != ruta) {
+        // A broken "@2x" copy: the ordinary one still plays.
+        delete pelicula_;
+        pelicula_ = new QMovie(ruta, QByteArray(), this);
+    }
     if (!pelicula_->isValid()) {
         delete pelicula_;
         pelicula_ = nullptr;
         return;
     }
     connect(pelicula_, &QMovie::frameChanged, this, &ImagenAnimada::AlCambiarCuadro);
-    setMovie(pelicula_);
+    // Painted here rather than through setMovie(): QLabel scales a movie's
+    // frame to the label's size in device-independent pixels, which throws
+    // away half of a "@2x" frame's pixels.
+    connect(pelicula_, &QMovie::updated, this, [this] { update(); });
+}
+
+void ImagenAnimada::paintEvent(QPaintEvent*) {
+    if (!pelicula_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(contentsRect(), pelicula_->currentPixmap());
 }
 
 void ImagenAnimada::Empezar() {
@@ -30,6 +49,11 @@ void ImagenAnimada::Empezar() {
     show();
     raise();
     pelicula_->start();
+}
+
+void ImagenAnimada::Parar() {
+    if (pelicula_) pelicula_->stop();
+    hide();
 }
 
 bool ImagenAnimada::Animando() const {

@@ -65,15 +65,29 @@ PanelJuego::PanelJuego(const QString& nombre, const QColor& fondo, QLabel* etiqu
     plataforma::RehacerAccesible(this);
 }
 
+void PanelJuego::PonerFondo(const QColor& fondo, bool liso) {
+    fondo_ = fondo;
+    liso_ = liso;
+    update();
+}
+
 void PanelJuego::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    QLinearGradient degradado(r.topLeft(), r.bottomLeft());
-    degradado.setColorAt(0, fondo_.lighter(125));
-    degradado.setColorAt(1, fondo_.darker(125));
-    p.fillRect(r, degradado);
-    p.setPen(Qt::black);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (liso_) {
+        // The gradient's light top cuts the caption's contrast.
+        p.fillRect(r, fondo_);
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5));
+    } else {
+        QLinearGradient degradado(r.topLeft(), r.bottomLeft());
+        degradado.setColorAt(0, fondo_.lighter(125));
+        degradado.setColorAt(1, fondo_.darker(125));
+        p.fillRect(r, degradado);
+        p.setPen(Qt::black);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
     if (hasFocus()) {
         // Seen from afar: where Space and Enter go.
         p.setPen(QPen(Qt::white, 2, Qt::DashLine));

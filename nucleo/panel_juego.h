@@ -14,6 +14,8 @@ public:
     PanelJuego(const QString& nombre, const QColor& fondo, QLabel* etiqueta, QWidget* parent);
     Bisel bisel() const { return bisel_; }
     QLabel* Etiqueta() const { return etiqueta_; }
+    // `liso`: one flat colour and a thicker border, for high contrast.
+    void PonerFondo(const QColor& fondo, bool liso);
 
 signals:
     void clic();
@@ -28,6 +30,7 @@ protected:
 
 private:
     QColor fondo_;
+    bool liso_ = false;
     QLabel* etiqueta_;
     Bisel bisel_ = Bisel::Ninguno;
 };

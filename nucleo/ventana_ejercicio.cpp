@@ -1,5 +1,6 @@
 #include "nucleo/ventana_ejercicio.h"
 
+#include "nucleo/apariencia.h"
 #include "nucleo/etiquetas.h"
 #include "nucleo/juego.h"
 #include "nucleo/puntos.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+
+#include <utility>
 
 void VaciarCaja(QLineEdit* caja) {
     caja->setText(QString());
@@ -53,6 +56,16 @@ void VentanaDeEjercicio::CrearTotales(QWidget* padre, int top_aciertos, int top_
               "Total aciertos en este tipo de cuenta, por todos los jugadores");
     Label_fallos = total("GroupBox_fallos", " Fallos :  ", top_fallos, "Label_fallos", Qt::red,
                          "Total fallos en este tipo de cuenta, por todos los jugadores");
+}
+
+void VentanaDeEjercicio::ColorearTotales() {
+    if (!Label_aciertos) return;
+    for (auto [l, color] :
+         {std::pair{Label_aciertos, QColor(Qt::blue)}, std::pair{Label_fallos, QColor(Qt::red)}}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, apariencia::ColorMarca(color));
+        l->setPalette(p);
+    }
 }
 
 void VentanaDeEjercicio::MostrarTotales() {

@@ -33,6 +33,8 @@ protected:
     // The two totals frames at left 25, 116 x 71, inside `padre`.
     void CrearTotales(QWidget* padre, int top_aciertos, int top_fallos);
     void MostrarTotales();
+    // The totals' blue and red, darker in high contrast.
+    void ColorearTotales();
     // A new operation: its clock from 0, and its number announced.
     void EmpezarReloj();
     // A right or wrong answer: the window's total, the current player's

@@ -14,7 +14,12 @@ bool g_espera = false;
 
 QCursor CursorMano() {
     static const QCursor mano = [] {
-        QPixmap dibujo(QStringLiteral(":/cursores/cursor_mano.png"));
+        // Only the picture the screen needs is decoded; the hot spot stays
+        // in the cursor's own (1x) pixels.
+        const bool doble = qApp->devicePixelRatio() > 1.0;
+        QPixmap dibujo(doble ? QStringLiteral(":/cursores/cursor_mano@2x.png")
+                             : QStringLiteral(":/cursores/cursor_mano.png"));
+        if (doble) dibujo.setDevicePixelRatio(2.0);
         return dibujo.isNull() ? QCursor(Qt::PointingHandCursor)
                                : QCursor(dibujo, kPuntaX, kPuntaY);
     }();

@@ -1,5 +1,6 @@
 #include "players/form_muchos_aciertos.h"
 
+#include "nucleo/dibujos.h"
 #include "nucleo/fondo.h"
 #include "nucleo/servicios.h"
 #include "platform/accesibilidad.h"
@@ -90,12 +91,15 @@ bool TForm_muchos_aciertos::DibujarCara(const QString& ruta) {
     const int H = pantalla.height();
     Colocar(QRect(0, 0, 0, 0));
     repaint();
-    QPixmap cara(RutaDeInicio(ruta));
+    const QPixmap cara = DibujoParaPantalla(ruta);
     if (cara.isNull() || cara.width() <= 0 || cara.height() <= 0) return false;
+    // The steps and the tiling go by the face's size on screen, so an "@2x"
+    // face moves exactly as the ordinary one.
+    const QSize tamano = cara.deviceIndependentSize().toSize();
     Image_fondopantalla_tmp->setPixmap(cara);
-    Image_fondopantalla_tmp->resize(cara.size());
-    w_ = cara.width();
-    h_ = cara.height();
+    Image_fondopantalla_tmp->resize(tamano);
+    w_ = tamano.width();
+    h_ = tamano.height();
 
     Image_central->setGeometry(8, 8, 2 * w_, 2 * h_);
     Image_central->setPixmap(cara);

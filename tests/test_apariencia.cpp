@@ -7,6 +7,7 @@
 #include "nino.h"
 #include "nucleo/apariencia.h"
 #include "nucleo/contraste.h"
+#include "nucleo/panel_juego.h"
 #include "nucleo/preferencias.h"
 #include "pruebas.h"
 #include "written/tachon.h"
@@ -158,6 +159,53 @@ private slots:
         QCOMPARE(v->Shape1->height(), 5);
     }
 
+    // The main window: no starry wallpaper (not even read), flat dark
+    // panels, darker totals; every text there passes AA on what is under it.
+    void ventana_principal_en_contraste_alto() {
+        // A dark wallpaper, so white shows only where it is left out.
+        QImage dibujo(4, 4, QImage::Format_RGB32);
+        dibujo.fill(QColor(0x20, 0x20, 0x40));
+        QVERIFY(dibujo.save(QStringLiteral("fondo.bmp"), "BMP"));
+        auto borrar = qScopeGuard([] { QFile::remove(QStringLiteral("fondo.bmp")); });
+        apariencia::FijarContrasteAlto(true);
+        CrearVentanas();
+        JugadoresDePrueba(1);
+        Form_menu->show();
+        QTRY_COMPARE_WITH_TIMEOUT(buzon_.dialogos_vistos.size(), 1, 30000);
+        QVERIFY(!juego.fondo_cargado);
+        const QPoint libre(700, 300); // below the star, right of the panels
+        auto color_en = [](QWidget* w, QPoint p) { return QColor(w->grab().toImage().pixel(p)); };
+        QCOMPARE(color_en(Form_menu->Fondo, libre), QColor(Qt::white));
+        // Flat: the caption's contrast is the same all over the panel.
+        QCOMPARE(color_en(Form_menu->Panel1, QPoint(20, 8)), apariencia::Color(kAzulPanelAlto));
+        QCOMPARE(color_en(Form_menu->Panel1, QPoint(20, 41)), apariencia::Color(kAzulPanelAlto));
+        QCOMPARE(color_en(Form_menu->Panel5, QPoint(20, 41)), apariencia::Color(kMagentaPanelAlto));
+        for (QLabel* l : {Form_menu->Label_puntos, Form_menu->Label_pacertadas,
+                          Form_menu->Label_pfalladas, Form_menu->Label_tiempo,
+                          Form_menu->Label_nombrejugador, Form_menu->Label_ayudas_hint1}) {
+            const double r =
+                RazonContraste(Tinta(l).rgb() & 0xFFFFFF,
+                               Tinta(l->parentWidget(), QPalette::Window).rgb() & 0xFFFFFF);
+            QVERIFY2(r >= kContrasteAA, qPrintable(l->objectName() + QString::number(r)));
+        }
+        for (QLabel* l : {Form_menu->Label1, Form_menu->Label4, Form_menu->Label5}) {
+            const QColor panel = color_en(l->parentWidget(), QPoint(20, 41));
+            const double r = RazonContraste(Tinta(l).rgb() & 0xFFFFFF, panel.rgb() & 0xFFFFFF);
+            QVERIFY2(r >= kContrasteAA, qPrintable(l->objectName() + QString::number(r)));
+        }
+        // Unticked: the wallpaper is read now and the panels shaded again.
+        Form_menu->Accion("Contrastealto1")->trigger();
+        QVERIFY(juego.fondo_cargado);
+        QCOMPARE(color_en(Form_menu->Fondo, libre), QColor(0x20, 0x20, 0x40));
+        QVERIFY(color_en(Form_menu->Panel1, QPoint(20, 8)) !=
+                color_en(Form_menu->Panel1, QPoint(20, 41)));
+        QCOMPARE(Tinta(Form_menu->Label_pfalladas), QColor(Qt::red));
+        // And ticked again, white without reading anything.
+        Form_menu->Accion("Contrastealto1")->trigger();
+        QCOMPARE(color_en(Form_menu->Fondo, libre), QColor(Qt::white));
+        QCOMPARE(buzon_.Textos().size(), 0);
+    }
+
     void mental_en_contraste_alto() {
         CrearVentanas();
         JugadoresDePrueba(1);
@@ -167,6 +215,15 @@ private slots:
         QCOMPARE(Tinta(v->Fondo, QPalette::Window), QColor(Qt::white));
         QCOMPARE(Tinta(v->Label_resultado), QColor(Qt::black));
         QVERIFY(v->Memo_res->styleSheet().contains(QLatin1String("border: 5px solid #000000")));
+        const auto razon = [](const QColor& a, const QColor& b) {
+            return RazonContraste(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
+        };
+        // As painted: the style lightens a button's own colour.
+        const QColor boton(v->Color95Button1->grab().toImage().pixel(10, 10));
+        QVERIFY2(razon(Qt::white, boton) >= kContrasteAA, qPrintable(boton.name()));
+        for (QLabel* total : {v->Label_aciertos, v->Label_fallos})
+            QVERIFY2(razon(Tinta(total), Tinta(v->Fondo, QPalette::Window)) >= kContrasteAA,
+                     qPrintable(total->objectName()));
         Form_menu->Accion("Contrastealto1")->trigger();
         QVERIFY(v->Memo_res->styleSheet().contains(QLatin1String("#00FFFF")));
     }

@@ -24,15 +24,21 @@
 namespace {
 
 const QStringList kArchivos = {
-    QStringLiteral("acierto.bmp"),     QStringLiteral("acierto.mid"),
-    QStringLiteral("acierto@2x.bmp"),  QStringLiteral("animacion1.gif"),
-    QStringLiteral("animacion2.gif"),  QStringLiteral("caras/cara1.bmp"),
-    QStringLiteral("caras/cara2.bmp"), QStringLiteral("caras/cara3.bmp"),
-    QStringLiteral("caras/cara4.bmp"), QStringLiteral("caras/cara5.bmp"),
-    QStringLiteral("caras/cara6.bmp"), QStringLiteral("caras/cara7.bmp"),
-    QStringLiteral("caras/cara8.bmp"), QStringLiteral("cmental.gif"),
-    QStringLiteral("fondo.bmp"),       QStringLiteral("fondo2.bmp"),
-    QStringLiteral("fondo2@2x.bmp"),   QStringLiteral("fondo@2x.bmp"),
+    QStringLiteral("acierto.bmp"),        QStringLiteral("acierto.mid"),
+    QStringLiteral("acierto@2x.bmp"),     QStringLiteral("animacion1.gif"),
+    QStringLiteral("animacion1@2x.gif"),  QStringLiteral("animacion2.gif"),
+    QStringLiteral("animacion2@2x.gif"),  QStringLiteral("caras/cara1.bmp"),
+    QStringLiteral("caras/cara1@2x.bmp"), QStringLiteral("caras/cara2.bmp"),
+    QStringLiteral("caras/cara2@2x.bmp"), QStringLiteral("caras/cara3.bmp"),
+    QStringLiteral("caras/cara3@2x.bmp"), QStringLiteral("caras/cara4.bmp"),
+    QStringLiteral("caras/cara4@2x.bmp"), QStringLiteral("caras/cara5.bmp"),
+    QStringLiteral("caras/cara5@2x.bmp"), QStringLiteral("caras/cara6.bmp"),
+    QStringLiteral("caras/cara6@2x.bmp"), QStringLiteral("caras/cara7.bmp"),
+    QStringLiteral("caras/cara7@2x.bmp"), QStringLiteral("caras/cara8.bmp"),
+    QStringLiteral("caras/cara8@2x.bmp"), QStringLiteral("cmental.gif"),
+    QStringLiteral("cmental@2x.gif"),     QStringLiteral("fondo.bmp"),
+    QStringLiteral("fondo2.bmp"),         QStringLiteral("fondo2@2x.bmp"),
+    QStringLiteral("fondo@2x.bmp"),
 };
 
 // Runs the generator; returns its exit code, or -1 if it crashed or hung.
@@ -404,6 +410,13 @@ private slots:
         QTest::newRow("fireworks")
             << "animacion2.gif" << QSize(236, 180) << 10 << 20 << 900 << 2000;
         QTest::newRow("light bulb") << "cmental.gif" << QSize(120, 120) << 8 << 12 << 900 << 2000;
+        // Twice the pixels for 200 %, the same frames and timing.
+        QTest::newRow("star 2x") << "animacion1@2x.gif" << QSize(232, 232) << 8 << 16 << 900
+                                 << 1600;
+        QTest::newRow("fireworks 2x")
+            << "animacion2@2x.gif" << QSize(472, 360) << 10 << 20 << 900 << 2000;
+        QTest::newRow("light bulb 2x")
+            << "cmental@2x.gif" << QSize(240, 240) << 8 << 12 << 900 << 2000;
     }
     void animaciones() {
         QFETCH(QString, nombre);
@@ -445,6 +458,56 @@ private slots:
         QVERIFY2(total >= ms_min && total <= ms_max, qPrintable(QString::number(total)));
         // Each frame replaces the last instead of piling up on it.
         QVERIFY(algo_se_va);
+    }
+
+    // Each "@2x" picture is its ordinary one with twice the pixels: halved,
+    // it matches the ordinary one, frame by frame for the animations, so a
+    // scaled screen shows the same picture, only sharper.
+    void dobles_data() {
+        QTest::addColumn<QString>("nombre");
+        for (const char* nombre : {"fondo.bmp", "fondo2.bmp", "acierto.bmp", "animacion1.gif",
+                                   "animacion2.gif", "cmental.gif"})
+            QTest::newRow(nombre) << QString::fromLatin1(nombre);
+        for (int n = 1; n <= 8; ++n) {
+            const QString cara = QStringLiteral("caras/cara%1.bmp").arg(n);
+            QTest::newRow(qPrintable(cara)) << cara;
+        }
+    }
+    void dobles() {
+        QFETCH(QString, nombre);
+        const int punto = nombre.lastIndexOf(QLatin1Char('.'));
+        QImageReader uno(Ruta(nombre));
+        QImageReader dos(Ruta(nombre.left(punto) + QStringLiteral("@2x") + nombre.mid(punto)));
+        QCOMPARE(dos.imageCount(), uno.imageCount());
+        for (int cuadro = 0; uno.canRead(); ++cuadro) {
+            const QImage a = uno.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const QImage b = dos.read();
+            QVERIFY2(!a.isNull() && !b.isNull(), qPrintable(QString::number(cuadro)));
+            QCOMPARE(b.size(), a.size() * 2);
+            const QImage mitad = b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            // Antialiased edges and one-bit transparency differ a little
+            // along outlines; a shifted or wrongly scaled drawing differs
+            // everywhere.
+            qint64 suma = 0;
+            int lejos = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = mitad.pixel(x, y);
+                    const int d =
+                        std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+                    suma += d;
+                    lejos += d > 96;
+                }
+            const double media = double(suma) / (a.width() * a.height());
+            const double parte_lejos = double(lejos) / (a.width() * a.height());
+            QVERIFY2(media < 8.0 && parte_lejos < 0.05,
+                     qPrintable(QStringLiteral("frame %1: mean %2, far %3")
+                                    .arg(cuadro)
+                                    .arg(media)
+                                    .arg(parte_lejos)));
+        }
     }
 
     void lector_midi_data() {

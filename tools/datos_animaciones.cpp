@@ -16,16 +16,18 @@ namespace {
 
 using Dibujo = std::function<void(QPainter&, int)>;
 
-Animacion animar(int ancho, int alto, const std::vector<int>& centesimas, const Dibujo& dibujar) {
+Animacion animar(int ancho, int alto, int escala, const std::vector<int>& centesimas,
+                 const Dibujo& dibujar) {
     Animacion a;
-    a.ancho = ancho;
-    a.alto = alto;
+    a.ancho = ancho * escala;
+    a.alto = alto * escala;
     a.centesimas = centesimas;
     for (std::size_t i = 0; i < centesimas.size(); ++i) {
-        QImage img(ancho, alto, QImage::Format_ARGB32_Premultiplied);
+        QImage img(a.ancho, a.alto, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(escala, escala);
         dibujar(p, static_cast<int>(i));
         p.end();
         a.cuadros.push_back(img);
@@ -42,9 +44,9 @@ double suave(double x) {
 
 // A smiling golden star pops in, flips round like a coin while it bounces,
 // and twinkles all around.
-Animacion estrellaQueSalta() {
+Animacion estrellaQueSalta(int escala) {
     constexpr int n = 14;
-    return animar(116, 116, std::vector<int>(n, 9), [](QPainter& p, int i) {
+    return animar(116, 116, escala, std::vector<int>(n, 9), [](QPainter& p, int i) {
         const double t = i / double(n - 1);
         const double aparece[] = {0.3, 0.75, 1.12, 0.96};
         const double escala = i < 4 ? aparece[i] : 1.0 + 0.04 * std::sin(i * 1.3);
@@ -86,13 +88,13 @@ Animacion estrellaQueSalta() {
 
 // Three firework bursts of confetti, each after a rocket climbs: an outer
 // ring of stars, an inner ring of dots and a white flash that twinkles.
-Animacion fuegosArtificiales() {
+Animacion fuegosArtificiales(int escala) {
     constexpr int n = 16, vida = 7;
     const struct {
         double x, y;
         int inicio, color1, color2;
     } explosiones[] = {{70, 64, 1, 0, 2}, {170, 56, 5, 4, 6}, {118, 106, 9, 3, 5}};
-    return animar(236, 180, std::vector<int>(n, 9), [&explosiones](QPainter& p, int i) {
+    return animar(236, 180, escala, std::vector<int>(n, 9), [&explosiones](QPainter& p, int i) {
         for (const auto& e : explosiones) {
             const int edad = i - e.inicio;
             if (edad < -2 || edad >= vida) continue;
@@ -139,9 +141,9 @@ Animacion fuegosArtificiales() {
 
 // A light bulb ponders, eyes up, while thought dots appear; it flickers,
 // then lights up with a big smile and rays.
-Animacion bombilla() {
+Animacion bombilla(int escala) {
     const std::vector<int> centesimas = {14, 14, 14, 14, 14, 8, 6, 12, 12, 30};
-    return animar(120, 120, centesimas, [](QPainter& p, int i) {
+    return animar(120, 120, escala, centesimas, [](QPainter& p, int i) {
         const bool encendida = i == 5 || i >= 7;
         const QPointF c(56, 52);
         if (i >= 7) {

@@ -31,10 +31,11 @@ constexpr int kCaraAlto = 96;
 
 } // namespace
 
-QImage caraRisa() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xe1, 0xf5, 0xfe));
+QImage caraRisa(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xe1, 0xf5, 0xfe));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     pintarPiel(p, elipse({56, 49}, 41, 41), QColor(0xff, 0xd5, 0x4f));
     reflejo(p, {38, 24}, 12, 6, -35);
     QPainterPath cejas;
@@ -54,10 +55,11 @@ QImage caraRisa() {
     return img;
 }
 
-QImage caraLengua() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xf3, 0xe5, 0xf5));
+QImage caraLengua(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xf3, 0xe5, 0xf5));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     pintarPiel(p, elipse({56, 49}, 41, 41), QColor(0xff, 0xb7, 0x4d));
     reflejo(p, {38, 24}, 12, 6, -35);
     // Eyes squeezed shut with glee: > <
@@ -100,10 +102,11 @@ QImage caraLengua() {
     return img;
 }
 
-QImage caraGuino() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xe8, 0xf5, 0xe9));
+QImage caraGuino(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xe8, 0xf5, 0xe9));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     pintarPiel(p, elipse({56, 49}, 41, 41), QColor(0xff, 0xcc, 0x80));
     reflejo(p, {38, 24}, 12, 6, -35);
     QPainterPath rasgos;
@@ -134,10 +137,11 @@ QImage caraGuino() {
     return img;
 }
 
-QImage caraSorpresa() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xff, 0xf8, 0xe1));
+QImage caraSorpresa(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xff, 0xf8, 0xe1));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     pintarPiel(p, elipse({56, 51}, 40, 42), QColor(0x9c, 0xd8, 0x8f));
     reflejo(p, {38, 26}, 12, 6, -35);
     QPainterPath cejas;
@@ -165,10 +169,11 @@ QImage caraSorpresa() {
     return img;
 }
 
-QImage caraGafas() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xfc, 0xe4, 0xec));
+QImage caraGafas(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xfc, 0xe4, 0xec));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     pintarPiel(p, elipse({56, 49}, 41, 41), QColor(0xff, 0xca, 0x28));
     reflejo(p, {38, 20}, 11, 5, -30);
     QPainterPath gafas;
@@ -209,10 +214,11 @@ QImage caraGafas() {
     return img;
 }
 
-QImage caraGato() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xe3, 0xf2, 0xfd));
+QImage caraGato(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xe3, 0xf2, 0xfd));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     const QColor pelo(0xff, 0xa7, 0x26);
     QPainterPath orejas;
     orejas.moveTo(20, 48);
@@ -278,10 +284,11 @@ QImage caraGato() {
     return img;
 }
 
-QImage caraRana() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xff, 0xfd, 0xe7));
+QImage caraRana(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xff, 0xfd, 0xe7));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     QPainterPath cabeza =
         elipse({56, 62}, 47, 28).united(elipse({34, 30}, 17, 16)).united(elipse({78, 30}, 17, 16));
     pintarPiel(p, cabeza, QColor(0x8b, 0xc3, 0x4a));
@@ -302,10 +309,11 @@ QImage caraRana() {
     return img;
 }
 
-QImage caraMonstruo() {
-    QImage img = lienzo(kCaraAncho, kCaraAlto, QColor(0xe0, 0xf7, 0xfa));
+QImage caraMonstruo(int escala) {
+    QImage img = lienzo(kCaraAncho * escala, kCaraAlto * escala, QColor(0xe0, 0xf7, 0xfa));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     // Two stubby horns behind the head.
     QPainterPath cuernos;
     cuernos.moveTo(28, 28);

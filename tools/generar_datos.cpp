@@ -1,8 +1,9 @@
 // Draws the optional files the game reads from its start folder: the two
 // wallpapers, the success picture, the bonus faces, three GIF animations and
-// the success tune. No clock and no unseeded randomness: every run writes the
-// same bytes. QImage and QPainter work without a QGuiApplication, and nothing
-// here draws text, so it runs headless.
+// the success tune; the pictures also at twice the pixels ("@2x") for 200 %.
+// No clock and no unseeded randomness: every run writes the same bytes.
+// QImage and QPainter work without a QGuiApplication, and nothing here draws
+// text, so it runs headless.
 
 #include "datos_acierto.h"
 #include "datos_animaciones.h"
@@ -61,15 +62,21 @@ int main(int argc, char** argv) {
               guardarBmp(ruta("fondo2@2x.bmp"), fondoCuaderno(2)) &&
               guardarBmp(ruta("acierto.bmp"), dibujoAcierto()) &&
               guardarBmp(ruta("acierto@2x.bmp"), dibujoAcierto(2));
-    const std::function<QImage()> caras[] = {caraRisa,  caraLengua, caraGuino, caraSorpresa,
-                                             caraGafas, caraGato,   caraRana,  caraMonstruo};
+    const std::function<QImage(int)> caras[] = {caraRisa,  caraLengua, caraGuino, caraSorpresa,
+                                                caraGafas, caraGato,   caraRana,  caraMonstruo};
     int numero = 0;
-    for (const auto& cara : caras)
+    for (const auto& cara : caras) {
+        ++numero;
         ok = ok &&
-             guardarBmp(base.filePath(QStringLiteral("caras/cara%1.bmp").arg(++numero)), cara());
+             guardarBmp(base.filePath(QStringLiteral("caras/cara%1.bmp").arg(numero)), cara(1)) &&
+             guardarBmp(base.filePath(QStringLiteral("caras/cara%1@2x.bmp").arg(numero)), cara(2));
+    }
     ok = ok && escribir(ruta("animacion1.gif"), gif(estrellaQueSalta())) &&
          escribir(ruta("animacion2.gif"), gif(fuegosArtificiales())) &&
          escribir(ruta("cmental.gif"), gif(bombilla())) &&
+         escribir(ruta("animacion1@2x.gif"), gif(estrellaQueSalta(2))) &&
+         escribir(ruta("animacion2@2x.gif"), gif(fuegosArtificiales(2))) &&
+         escribir(ruta("cmental@2x.gif"), gif(bombilla(2))) &&
          escribir(ruta("acierto.mid"), musicaAcierto());
     return ok ? 0 : 1;
 }

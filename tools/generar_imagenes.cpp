@@ -21,12 +21,14 @@ QPainterPath rectanguloRedondo(double x, double y, double w, double h, double r)
 }
 
 // Classic "link" hand, index finger up. The fingertip's outline runs along
-// row 1 centred on column 9: that pixel is the cursor's hot spot.
-QImage cursorMano() {
-    QImage img(32, 32, QImage::Format_ARGB32);
+// row 1 centred on column 9: that pixel is the cursor's hot spot. `escala` 2
+// draws it with twice the pixels, for screens at 200 %.
+QImage cursorMano(int escala) {
+    QImage img(32 * escala, 32 * escala, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
 
     // Edges sit on pixel centres so the 1 px outline stays crisp.
     QPainterPath mano = rectanguloRedondo(6.5, 1.5, 6.0, 18.0, 3.0);   // index
@@ -130,8 +132,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString base = QString::fromLocal8Bit(argv[1]);
-    const bool ok = guardar(cursorMano(), base + QStringLiteral("/cursores"),
+    const bool ok = guardar(cursorMano(1), base + QStringLiteral("/cursores"),
                             QStringLiteral("cursor_mano.png")) &&
+                    guardar(cursorMano(2), base + QStringLiteral("/cursores"),
+                            QStringLiteral("cursor_mano@2x.png")) &&
                     guardar(icono(), base + QStringLiteral("/iconos"), QStringLiteral("zifra.png"));
     return ok ? 0 : 1;
 }

@@ -215,6 +215,7 @@ void VentanaColumnas::AplicarApariencia() {
                          apariencia::ColorCifra(c + 1, Qt::black));
     for (QLabel* l : Label_mellevo)
         if (l) ColorDeTexto(l, QPalette::WindowText, apariencia::ColorMarca(Qt::red));
+    ColorearTotales();
     // A thicker result line, and boxes with a dark frame.
     Shape1->setGeometry(Shape1->x(), Shape1->y(), Shape1->width(), alto ? 8 : 5);
     ColorDeTexto(Shape1, QPalette::Window, alto ? QColor(Qt::black) : QColor(0, 0, 128));

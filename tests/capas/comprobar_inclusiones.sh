@@ -44,7 +44,7 @@ done
 for archivo in $(grep -rl --include='*.cpp' --include='*.h' '"app/form_menu.h"' \
   platform nucleo players written mental results worksheets aprendizaje voz app); do
   case $archivo in
-  app/arranque.cpp | app/form_menu.cpp | app/form_menu_comandos.cpp) ;;
+  app/arranque.cpp | app/form_menu.cpp | app/form_menu_comandos.cpp | app/form_menu_apariencia.cpp) ;;
   *) mal "$archivo incluye app/form_menu.h" ;;
   esac
 done
