@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QEvent>
+#include <QHash>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -11,12 +13,17 @@
 namespace plataforma {
 namespace {
 
-constexpr const char* kOculto = "zifra_oculto_al_lector";
-constexpr const char* kConOcultos = "zifra_con_ocultos";
-constexpr const char* kMenuBajo = "zifra_menu_bajo";
+enum Marca { kOculto = 1, kConOcultos = 2, kMenuBajo = 4 };
 
-bool Marcado(const QObject* o, const char* propiedad) {
-    return o->property(propiedad).toBool();
+// Qt asks the factories about every object it reads: a lookup by address,
+// not a property by name walking the class's properties.
+QHash<const QObject*, int>& Marcas() {
+    static QHash<const QObject*, int> marcas;
+    return marcas;
+}
+
+bool Marcado(const QObject* o, Marca marca) {
+    return Marcas().value(o) & marca;
 }
 
 QAccessible::Role RolDe(const QWidget* w) {
@@ -105,19 +112,59 @@ QAccessibleInterface* Fabrica(const QString&, QObject* o) {
     return nullptr;
 }
 
-void Marcar(QWidget* w, const char* propiedad) {
+void Marcar(QWidget* w, Marca marca) {
     QAccessible::installFactory(Fabrica);
-    w->setProperty(propiedad, true);
+    int& marcas = Marcas()[w];
+    if (!marcas) QObject::connect(w, &QObject::destroyed, [](QObject* o) { Marcas().remove(o); });
+    marcas |= marca;
     RehacerAccesible(w);
 }
+
+void Rehacer(QWidget* w) {
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+// Nothing reads a window before it shows: its interfaces are redone then,
+// which keeps the work off the start-up of windows made hidden.
+class AlMostrarse : public QObject {
+public:
+    explicit AlMostrarse(QWidget* ventana) : QObject(ventana) {
+        setObjectName(QStringLiteral("zifra_rehacer_al_mostrarse"));
+        ventana->installEventFilter(this);
+    }
+    void Anadir(QWidget* w) { pendientes_.append(w); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o == parent()) {
+            o->removeEventFilter(this);
+            for (const QPointer<QWidget>& w : std::as_const(pendientes_))
+                if (w) Rehacer(w);
+            pendientes_.clear();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QWidget>> pendientes_;
+};
 
 } // namespace
 
 void RehacerAccesible(QWidget* w) {
     // Qt makes a widget's interface as soon as its name or description is
     // set, reader or not: asked again, the factories decide it anew.
-    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    QWidget* ventana = w->window();
+    if (ventana->isVisible()) {
+        Rehacer(w);
+        return;
+    }
+    auto* espera = ventana->findChild<AlMostrarse*>(QStringLiteral("zifra_rehacer_al_mostrarse"),
+                                                    Qt::FindDirectChildrenOnly);
+    if (!espera) espera = new AlMostrarse(ventana);
+    espera->Anadir(w);
 }
 
 void OcultarAlLector(QWidget* w) {

@@ -27,6 +27,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -485,6 +486,10 @@ private slots:
         QFETCH(QString, boton);
         QFETCH(QStringList, opciones);
         CrearVentanas();
+        // A reader walks the windows on screen.
+        Form_Resultados->show();
+        const std::unique_ptr<QWidget, void (*)(QWidget*)> al_salir(Form_Resultados,
+                                                                    [](QWidget* w) { w->hide(); });
         auto* b = Form_Resultados->findChild<QPushButton*>(boton);
         QAccessibleInterface* i = Interfaz(b);
         QCOMPARE(i->role(), QAccessible::ButtonMenu);
