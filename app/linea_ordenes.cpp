@@ -349,6 +349,15 @@ int Resultados(const Ordenes& o) {
 
 } // namespace
 
+QString ErrorDeOpciones(const QStringList& args) {
+    try {
+        Leer(args);
+        return {};
+    } catch (const OpcionMala& e) {
+        return e.texto;
+    }
+}
+
 bool EsLineaDeOrdenes(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (argv[i][0] == '-' && argv[i][1] == '-') return true;

@@ -38,9 +38,9 @@ std::vector<const Patron*> Columnas(const InformeClase& informe) {
     return columnas;
 }
 
-class Paginas {
+class PaginasClase {
 public:
-    Paginas(QPrinter& impresora, QPainter& pintor) : impresora_(impresora), p_(pintor) {
+    PaginasClase(QPrinter& impresora, QPainter& pintor) : impresora_(impresora), p_(pintor) {
         mm_ = impresora.logicalDpiY() / 25.4;
         const QRectF hoja(QPointF(0, 0), QSizeF(impresora.width(), impresora.height()));
         zona_ = hoja.adjusted(kMargenClaseMm * mm_, kMargenClaseMm * mm_, -kMargenClaseMm * mm_,
@@ -252,7 +252,7 @@ bool ImprimirInformeClase(const InformeClase& informe, QPrinter& impresora) {
     QPainter pintor;
     if (!pintor.begin(&impresora)) return false;
     pintor.setRenderHint(QPainter::Antialiasing);
-    Paginas paginas(impresora, pintor);
+    PaginasClase paginas(impresora, pintor);
     paginas.Clase(informe);
     for (const NinoInforme& n : informe.ninos)
         paginas.Nino(informe, n);

@@ -2,6 +2,7 @@
 // they found can never come back unnoticed.
 #include "fuzz/arneses.h"
 #include "fuzz/arneses_diario.h"
+#include "fuzz/arneses_ordenes.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,7 @@ void TestFuzzRegresion::entradas_data() {
     QTest::addColumn<QString>("objetivo");
     QTest::addColumn<QString>("ruta");
     int filas = 0;
-    for (const char* objetivo : {"resultados", "anadido", "puntuaciones", "diario"}) {
+    for (const char* objetivo : {"resultados", "anadido", "puntuaciones", "diario", "ordenes"}) {
         for (const char* carpeta : {"semillas", "regresiones"}) {
             const QDir dir(QStringLiteral(ZIFRA_FUZZ_DIR "/%1/%2").arg(carpeta, objetivo));
             for (const QString& f : dir.entryList(QDir::Files, QDir::Name)) {
@@ -48,6 +49,8 @@ void TestFuzzRegresion::entradas() {
         fallo = arneses::ComprobacionAnadido(d, n);
     else if (objetivo == QLatin1String("diario"))
         fallo = arneses::LecturaDiario(d, n);
+    else if (objetivo == QLatin1String("ordenes"))
+        fallo = arneses::OpcionesDeOrdenes(d, n);
     else
         fallo = arneses::LecturaPuntuaciones(d, n);
     QVERIFY2(fallo.empty(), fallo.c_str());

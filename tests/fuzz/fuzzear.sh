@@ -13,11 +13,12 @@ bash scripts/preparar.sh >/dev/null
 
 cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DZIFRA_FUZZ=ON -DZIFRA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_resultados fuzz_anadido fuzz_puntuaciones fuzz_diario
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_resultados fuzz_anadido fuzz_puntuaciones fuzz_diario \
+  fuzz_ordenes
 
 trabajo=build-fuzz/trabajo
 printf '%-14s %12s %10s %10s %s\n' objetivo ejecuciones segundos "ejec/s" resultado
-for t in resultados anadido puntuaciones diario; do
+for t in resultados anadido puntuaciones diario ordenes; do
   rm -rf "$trabajo/$t"
   mkdir -p "$trabajo/$t/corpus" "$trabajo/$t/fallos" tests/fuzz/regresiones/$t
   cp tests/fuzz/semillas/$t/* "$trabajo/$t/corpus/"

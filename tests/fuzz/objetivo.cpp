@@ -1,6 +1,7 @@
 // libFuzzer entry for one check of arneses.h, chosen by ZIFRA_ARNES.
 #include "arneses.h"
 #include "arneses_diario.h"
+#include "arneses_ordenes.h"
 
 #include <cstdio>
 #include <cstdlib>
