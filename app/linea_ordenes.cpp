@@ -354,7 +354,7 @@ QString ErrorDeOpciones(const QStringList& args) {
         Leer(args);
         return {};
     } catch (const OpcionMala& e) {
-        return e.texto;
+        return UnaLinea(e.texto);
     }
 }
 

@@ -6,8 +6,16 @@
 #include <QPrinter>
 #include <cstdio>
 
+QString UnaLinea(const QString& texto) {
+    QString limpio = texto;
+    for (QChar& c : limpio)
+        if (c.category() == QChar::Other_Control) c = u'?';
+    return limpio;
+}
+
 void ErrorOrden(const QString& texto) {
-    std::fputs(QStringLiteral("zifra: %1\n").arg(texto).toLocal8Bit().constData(), stderr);
+    std::fputs(QStringLiteral("zifra: %1\n").arg(UnaLinea(texto)).toLocal8Bit().constData(),
+               stderr);
 }
 
 bool EscribirPorTemporal(const QString& destino,

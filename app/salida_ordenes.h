@@ -10,6 +10,9 @@ constexpr int kMalArchivo = 1; // a file could not be read or written
 constexpr int kMalaOpcion = 2; // a bad option: nothing is written
 
 // "zifra: texto" on stderr.
+// Control characters (a typed Escape, a carriage return) as "?": what is
+// echoed from the arguments or from file names cannot drive the terminal.
+QString UnaLinea(const QString& texto);
 void ErrorOrden(const QString& texto);
 
 // `escribir` fills a temporary file beside `destino`, which is then renamed

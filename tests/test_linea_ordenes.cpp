@@ -328,6 +328,8 @@ private slots:
                    mas;
         };
         QTest::newRow("opcion desconocida") << hoja({QStringLiteral("--color")}) << 2 << "--color";
+        QTest::newRow("control characters")
+            << hoja({QStringLiteral("--co\x1b[31mlor\r")}) << 2 << "--co?[31mlor?";
         QTest::newRow("tipo") << QStringList{p,
                                              pdf,
                                              QStringLiteral("--hoja"),
@@ -396,6 +398,9 @@ private slots:
         QCOMPARE(s.estado, estado);
         QVERIFY2(QString::fromLocal8Bit(s.err).contains(mensaje), s.err.constData());
         QVERIFY(s.out.isEmpty());
+        // Nothing echoed reaches the terminal as a control character.
+        for (const char c : s.err)
+            QVERIFY2(c == '\n' || (uchar(c) >= 0x20 && c != 0x7f), s.err.toHex().constData());
         // Neither the target nor a temporary beside it is left.
         QVERIFY(!QFile::exists(Ruta(QStringLiteral("error.pdf"))));
         const QStringList restos =
