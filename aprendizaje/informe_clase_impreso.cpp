@@ -110,17 +110,12 @@ private:
     }
 
     qreal Alto(const QFont& f, const QString& t) const {
-        return QFontMetricsF(f, &impresora_)
-            .boundingRect(QRectF(0, 0, zona_.width(), 1e6), Qt::TextWordWrap, t)
-            .height();
+        return AltoParrafo(&impresora_, f, t, zona_.width());
     }
 
     void Texto(const QFont& f, const QString& t, qreal despues = 2, const QColor& c = Qt::black) {
-        const qreal alto = Alto(f, t);
-        p_.setFont(f);
-        p_.setPen(c);
-        p_.drawText(QRectF(zona_.left(), y_, zona_.width(), alto), Qt::TextWordWrap, t);
-        y_ += alto + despues * mm_;
+        y_ += PintarParrafo(p_, &impresora_, f, t, zona_.left(), y_, zona_.width(), c) +
+              despues * mm_;
     }
 
     // One line of cells; the first left-aligned, the rest to the right.
