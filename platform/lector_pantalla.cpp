@@ -161,8 +161,9 @@ void RehacerAccesible(QWidget* w) {
         Rehacer(w);
         return;
     }
-    auto* espera = ventana->findChild<AlMostrarse*>(QStringLiteral("zifra_rehacer_al_mostrarse"),
-                                                    Qt::FindDirectChildrenOnly);
+    // Found by its name (it has no meta-object of its own to be cast by).
+    auto* espera = static_cast<AlMostrarse*>(ventana->findChild<QObject*>(
+        QStringLiteral("zifra_rehacer_al_mostrarse"), Qt::FindDirectChildrenOnly));
     if (!espera) espera = new AlMostrarse(ventana);
     espera->Anadir(w);
 }
